@@ -1,0 +1,38 @@
+// Every message the program shows goes through DLGMSGBOX of DlgMsgBox.dll.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+extern "C" __declspec(dllimport) std::int32_t __stdcall DLGMSGBOX(
+    HWND* owner, const wchar_t* text, const wchar_t* caption, const std::int32_t* style,
+    const std::int32_t* reserved5, const wchar_t* fontFace, const std::int32_t* fontSize,
+    const std::int32_t* reserved8, const std::int32_t* colour);
+
+using DlgMsgBoxFunction = decltype(&DLGMSGBOX);
+
+inline constexpr std::int32_t kStyleWarning = 0x2030; // MB_TASKMODAL | MB_ICONEXCLAMATION
+inline constexpr std::int32_t kStylePlain = 0x2000;   // MB_TASKMODAL
+
+struct MessageRequest {
+    HWND owner = nullptr;
+    const wchar_t* text = L"";
+    const wchar_t* caption = L"MWK III";
+    std::int32_t style = kStyleWarning;
+    std::int32_t fontSize = 10;
+};
+
+void ShowMessage(const MessageRequest& request, DlgMsgBoxFunction show = &DLGMSGBOX);
+
+// Raises a flag for the life of a box and clears it however the scope ends.
+class MessageBoxOpenGuard {
+  public:
+    explicit MessageBoxOpenGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~MessageBoxOpenGuard() { flag_ = false; }
+    MessageBoxOpenGuard(const MessageBoxOpenGuard&) = delete;
+    MessageBoxOpenGuard& operator=(const MessageBoxOpenGuard&) = delete;
+
+  private:
+    bool& flag_;
+};

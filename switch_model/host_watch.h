@@ -1,0 +1,26 @@
+// One host-watch tick's decision, apart from the Win32 calls that gather and apply it.
+#pragma once
+
+struct HostWatchInputs {
+    bool hostFound = false;
+    bool hostMinimized = false; // IsIconic of the host window; never true without a host
+    bool messageBoxOpen = false;
+    bool hostOrSelfInFront = false; // the foreground window is the host's or ours
+};
+
+struct HostWatchState {
+    bool minimizedWithIde = false;
+    bool isTopmost = true; // the main window is created topmost
+};
+
+enum class HostWatchAction { None, MinimizeSelf, RestoreSelf, CloseSelf, LeaveTopmost, EnterTopmost };
+
+struct HostWatchDecision {
+    HostWatchAction action = HostWatchAction::None;
+    bool endsEarly = false;
+    friend bool operator==(const HostWatchDecision&, const HostWatchDecision&) = default;
+};
+
+// The tick's steps after the status text: follow the host's minimised state, close without a
+// host, then keep the topmost band. Updates state as the tick does and says what to apply.
+HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState& state);

@@ -1,0 +1,26 @@
+// The eight switch prefixes, composing a CompilerSwitches value and matching one back.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr int kMaxPresets = 32;
+inline constexpr int kPresetTextLimit = 511;
+
+inline constexpr int kSwitchPrefixRows = 8;
+// Rows 0..7 in table order: clang rows first, Console the fastest-changing flag, then -exx.
+// Any other row gives an empty prefix.
+std::string_view SwitchPrefixTable(int row);
+std::string_view SwitchPrefix(bool clangPreset, bool console, bool exx);
+
+bool IsClangPreset(std::wstring_view presetText);
+std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool exx);
+
+// presets[0] is preset 1. Returns the lowest matching preset number.
+std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
+                                         const std::vector<std::wstring>& presets);
+
+constexpr int OptionIdOfPreset(int presetNumber) { return 1000 + presetNumber; }
+constexpr int NoPresetOptionId(int presetCount) { return 1001 + presetCount; }
