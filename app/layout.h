@@ -1,0 +1,41 @@
+// The main window's two layout variants, and what the executable's name selects.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+enum class LayoutVariant { Small, Large };
+
+struct LayoutRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+// Every rectangle is in unscaled units; the toolkit scales them for the display.
+struct MainLayout {
+    int fontPoints = 8;
+    LayoutRect console;
+    LayoutRect exx;
+    std::vector<LayoutRect> presetOptions; // preset 1 first
+    LayoutRect noPresetOption;
+    LayoutRect apply;
+    LayoutRect edit;
+    LayoutRect clear;
+    LayoutRect buildConfigurations;
+    LayoutRect compilerSetup;
+    LayoutRect groupBox;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
+// The measuring aid: an option one unit wide that lives only while the texts are measured.
+inline constexpr LayoutRect kMeasuringOption{15, 30, 1, 20};
+
+LayoutVariant LayoutVariantForExeName(std::wstring_view exeBaseName);
+bool IsHexText(std::string_view text);
+// 8 to 15, from the base name's last character.
+int MessageBoxSizeForExeName(std::wstring_view exeBaseName);
+MainLayout ComputeMainLayout(LayoutVariant variant, int presetCount, int widestTextWidth);

@@ -1,0 +1,6 @@
+#include "program_state.h"
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}

@@ -1,0 +1,150 @@
+#include "host_ide.h"
+
+#include <mmsystem.h>
+
+#include "settings_files.h"
+#include "text_conversion.h"
+#include "toolchain_status.h"
+
+namespace {
+
+constexpr UINT_PTR kHostWatchTimerId = 1105;
+constexpr DWORD kKeyPauseMs = 3;
+// SetForegroundWindow can take effect a moment after it returns (seen under Wine); keys sent
+// before that reach our own window instead of the IDE.
+constexpr DWORD kForegroundWaitMs = 100;
+
+HWND FindHostWindow() {
+    return FindWindowW(kHostWindowClass, nullptr);
+}
+
+void ShowToolchainStatus(HostWatchContext& context) {
+    const std::string compilerPath = ReadCompilerIniValue(context.winFbeIniPath, "FBWINCompiler32");
+    std::wstring text = WidenAnsi(ToolchainStatusText(compilerPath));
+    if (text == context.lastStatusText)
+        return;
+    context.lastStatusText = std::move(text);
+    SendMessageW(context.statusBar, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(context.lastStatusText.c_str()));
+}
+
+void SetTopmost(HWND window, bool topmost) {
+    SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Apply(HostWatchAction action, HWND main) {
+    switch (action) {
+    case HostWatchAction::MinimizeSelf:
+        ShowWindow(main, SW_MINIMIZE);
+        break;
+    case HostWatchAction::RestoreSelf:
+        ShowWindow(main, SW_RESTORE);
+        break;
+    case HostWatchAction::CloseSelf:
+        KillTimer(main, kHostWatchTimerId);
+        SendMessageW(main, WM_CLOSE, 0, 0);
+        break;
+    case HostWatchAction::LeaveTopmost:
+        SetTopmost(main, false);
+        break;
+    case HostWatchAction::EnterTopmost:
+        SetTopmost(main, true);
+        break;
+    case HostWatchAction::None:
+        break;
+    }
+}
+
+void Pause() {
+    Sleep(kKeyPauseMs);
+}
+
+void SendKey(BYTE virtualKey, DWORD flags) {
+    const auto scanCode = static_cast<BYTE>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) & 0xFF);
+    keybd_event(virtualKey, scanCode, flags, 0);
+}
+void PressKey(BYTE virtualKey) {
+    SendKey(virtualKey, 0);
+}
+void ReleaseKey(BYTE virtualKey) {
+    SendKey(virtualKey, KEYEVENTF_KEYUP);
+}
+
+void TapKey(BYTE virtualKey) {
+    PressKey(virtualKey);
+    Pause();
+    ReleaseKey(virtualKey);
+    Pause();
+}
+
+// Brings the IDE to the front and waits, boundedly, until it is there.
+void BringHostToFront() {
+    const HWND host = FindHostWindow();
+    SetForegroundWindow(host);
+    const DWORD start = GetTickCount();
+    while (host != nullptr && GetForegroundWindow() != host &&
+           GetTickCount() - start < kForegroundWaitMs)
+        Sleep(1);
+}
+
+// Fine timer resolution only for the few milliseconds the pauses need.
+class FineTimerResolution {
+  public:
+    FineTimerResolution() { timeBeginPeriod(1); }
+    ~FineTimerResolution() { End(); }
+    FineTimerResolution(const FineTimerResolution&) = delete;
+    FineTimerResolution& operator=(const FineTimerResolution&) = delete;
+    void End() {
+        if (active_)
+            timeEndPeriod(1);
+        active_ = false;
+    }
+
+  private:
+    bool active_ = true;
+};
+
+} // namespace
+
+bool HostWatchTick(HostWatchContext& context) {
+    ShowToolchainStatus(context);
+    const HWND host = FindHostWindow();
+    const HWND foreground = GetForegroundWindow();
+    const HostWatchInputs inputs{
+        .hostFound = host != nullptr,
+        .hostMinimized = host != nullptr && IsIconic(host),
+        .messageBoxOpen = context.messageBoxOpen,
+        .hostOrSelfInFront =
+            foreground != nullptr && (foreground == host || foreground == context.mainWindow),
+    };
+    const HostWatchDecision decision = DecideHostWatch(inputs, context.state);
+    Apply(decision.action, context.mainWindow);
+    return decision.endsEarly;
+}
+
+void OpenHostBuildConfigurations() {
+    BringHostToFront();
+    FineTimerResolution fine;
+    PressKey(VK_F7);
+    Pause();
+    fine.End();
+    ReleaseKey(VK_F7);
+}
+
+void OpenHostCompilerSetup() {
+    BringHostToFront();
+    FineTimerResolution fine;
+    PressKey(VK_SHIFT);
+    Pause();
+    PressKey(VK_F7);
+    Pause();
+    ReleaseKey(VK_F7);
+    Pause();
+    ReleaseKey(VK_SHIFT);
+    Pause();
+    for (int i = 0; i < 7; ++i)
+        TapKey(VK_UP);
+    for (int i = 0; i < 4; ++i)
+        TapKey(VK_DOWN);
+}
