@@ -33,6 +33,8 @@ struct ControlSpec {
     DWORD exStyle = static_cast<DWORD>(-1); // -1: the keyword's default
 };
 
+struct ControlKind;
+
 int OsVersion();
 bool IsDpiAwareProcess();
 
@@ -69,6 +71,12 @@ class WindowObject {
     int fontSize() const { return fontSize_; }
 
   private:
+    void Swap(WindowObject& other) noexcept;
+    void PointWindowAtThis(const WindowObject& previous);
+    bool RegisterWindowClass(WNDPROC windowProc);
+    void SetUpBefore(const ControlKind& kind, ControlSpec& geometry);
+    void SetUpAfter(const ControlKind& kind, HWND control, const ControlSpec& spec) const;
+
     UniqueHfont hFont_;
     UniqueHaccel hAccel_;
     ATOM classAtom_ = 0;

@@ -1,0 +1,59 @@
+#include "geometry.h"
+
+#include "centring.h"
+#include "scaling.h"
+
+namespace {
+
+ScreenRect ToScreenRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+RECT WorkArea() {
+    RECT work{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, sizeof(work), &work, 0))
+        SetRect(&work, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return work;
+}
+
+// A menu bar may wrap onto several lines, which AdjustWindowRectEx does not know.
+void AddWrappedMenuHeight(HWND window, RECT& frame) {
+    RECT probe = frame;
+    probe.bottom = 0x7FFF;
+    SendMessageW(window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&probe));
+    frame.bottom += probe.top;
+}
+
+} // namespace
+
+BOOL SetClientSize(HWND window, int width, int height, float ratioX, float ratioY) {
+    RECT frame{};
+    SetRect(&frame, 0, 0, ScaleValue(width, ratioX), ScaleValue(height, ratioY));
+    const bool hasMenu = GetMenu(window) != nullptr;
+    const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    AdjustWindowRectEx(&frame, style, hasMenu, exStyle);
+    if (hasMenu)
+        AddWrappedMenuHeight(window, frame);
+    if (style & WS_HSCROLL)
+        frame.bottom += GetSystemMetrics(SM_CYHSCROLL);
+    if (style & WS_VSCROLL)
+        frame.right += GetSystemMetrics(SM_CXVSCROLL);
+    return SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CenterWindow(HWND window, HWND reference) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const RECT work = WorkArea();
+    RECT target = work;
+    if (reference)
+        GetWindowRect(reference, &target);
+    const ScreenPoint place =
+        CentredPosition(ToScreenRect(bounds), ToScreenRect(target), ToScreenRect(work));
+    POINT position{place.x, place.y};
+    if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
+        ScreenToClient(reference, &position);
+    return SetWindowPos(window, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}

@@ -1,0 +1,40 @@
+#include "geometry.h"
+#include "window_object.h"
+
+int WindowObject::RunMessageLoop(int showCommand) {
+    if (!hWindow)
+        return 0;
+    ShowWindow(hWindow, showCommand == 0 ? SW_SHOW : showCommand);
+    UpdateWindow(hWindow);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (hAccel_ && TranslateAcceleratorW(hWindow, hAccel_.get(), &message))
+            continue;
+        if (IsDialogMessageW(hWindow, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDCANCEL || HIWORD(wParam) != 0)
+            break;
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_CLOSE)
+            break;
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

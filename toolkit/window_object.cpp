@@ -1,0 +1,198 @@
+#include "window_object.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <string>
+
+#include "scaling.h"
+
+static_assert(kUseDefaultPosition == static_cast<int>(CW_USEDEFAULT));
+
+namespace {
+
+// Numbers the classes "FBWindowClass:0", ":1", ... across the whole process.
+unsigned ClassCounter = 0;
+
+template <std::size_t Units> void CopyTruncated(wchar_t (&target)[Units], const wchar_t* source) {
+    std::wcsncpy(target, source, Units - 1);
+    target[Units - 1] = L'\0';
+}
+
+// A library loaded for one look-up and released on scope exit.
+template <typename Function> struct LibraryFunction {
+    UniqueHmodule library;
+    Function function = nullptr;
+
+    LibraryFunction(const wchar_t* libraryName, const char* functionName)
+        : library(LoadLibraryW(libraryName)) {
+        if (library)
+            function = reinterpret_cast<Function>(
+                reinterpret_cast<void*>(GetProcAddress(library.get(), functionName)));
+    }
+};
+
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+using IsProcessDpiAwareFunction = BOOL(WINAPI*)();
+
+// Decided afresh each time it is asked, as the default font's face and size are.
+bool UseModernFont() {
+    return OsVersion() >= 600 && IsDpiAwareProcess();
+}
+
+int ScreenDeviceCaps(int index) {
+    const WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.get(), index);
+}
+
+} // namespace
+
+int OsVersion() {
+    const LibraryFunction<RtlGetVersionFunction> rtlGetVersion(L"NtDll.dll", "RtlGetVersion");
+    if (!rtlGetVersion.function)
+        return 0;
+    OSVERSIONINFOEXW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (rtlGetVersion.function(&info) != 0)
+        return 0;
+    return NearestEven((info.dwMajorVersion + info.dwMinorVersion / 100.0) * 100.0);
+}
+
+bool IsDpiAwareProcess() {
+    const LibraryFunction<IsProcessDpiAwareFunction> isAware(L"user32.dll", "IsProcessDPIAware");
+    return isAware.function && isAware.function() != FALSE;
+}
+
+WindowObject::WindowObject() : hInstance(GetModuleHandleW(nullptr)) {
+    SetDpi(IsDpiAwareProcess() ? -1.0f : 96.0f);
+    if (fontName_[0] == L'\0')
+        CopyTruncated(fontName_, UseModernFont() ? L"Segoe UI" : L"Tahoma");
+    if (fontSize_ == 0)
+        fontSize_ = UseModernFont() ? 9 : 8;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0x7FFF};
+    InitCommonControlsEx(&classes);
+}
+
+WindowObject::~WindowObject() {
+    hFont_.reset();
+    hAccel_.reset();
+    if (className_[0] != L'\0')
+        UnregisterClassW(className_, hInstance);
+    hRichEditLib_.reset();
+    accelEntries_.clear();
+}
+
+WindowObject::WindowObject(WindowObject&& other) noexcept {
+    Swap(other);
+}
+
+WindowObject& WindowObject::operator=(WindowObject&& other) noexcept {
+    WindowObject taken(std::move(other));
+    Swap(taken);
+    return *this;
+}
+
+void WindowObject::Swap(WindowObject& other) noexcept {
+    std::swap(hWindow, other.hWindow);
+    std::swap(hInstance, other.hInstance);
+    std::swap(dpi, other.dpi);
+    std::swap(ratioX, other.ratioX);
+    std::swap(ratioY, other.ratioY);
+    std::swap(hFont_, other.hFont_);
+    std::swap(hAccel_, other.hAccel_);
+    std::swap(classAtom_, other.classAtom_);
+    std::swap(className_, other.className_);
+    std::swap(fontSize_, other.fontSize_);
+    std::swap(fontName_, other.fontName_);
+    std::swap(accelEntries_, other.accelEntries_);
+    std::swap(hRichEditLib_, other.hRichEditLib_);
+    PointWindowAtThis(other);
+    other.PointWindowAtThis(*this);
+}
+
+// The window keeps finding its object after the object has moved.
+void WindowObject::PointWindowAtThis(const WindowObject& previous) {
+    if (hWindow && IsWindow(hWindow) &&
+        GetWindowLongPtrW(hWindow, 0) == reinterpret_cast<LONG_PTR>(&previous))
+        SetWindowLongPtrW(hWindow, 0, reinterpret_cast<LONG_PTR>(this));
+}
+
+void WindowObject::SetDpi(float requested) {
+    dpi = NearestEven(requested);
+    if (dpi < 0) {
+        dpi = ScreenDeviceCaps(LOGPIXELSX);
+        requested = static_cast<float>(dpi);
+    }
+    ratioX = requested / 96.0f;
+    ratioY = ratioX;
+}
+
+HFONT WindowObject::MakeFont(const wchar_t* face, int points, int weight, bool italic,
+                             bool underline, bool strikeOut, BYTE charSet) const {
+    LOGFONTW font{};
+    CopyTruncated(font.lfFaceName, face && face[0] != L'\0' ? face : fontName_);
+    const WindowDc screen(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    const int scaledPoints = pixelsPerInch != 0 ? points * dpi / pixelsPerInch : 0;
+    font.lfHeight = -MulDiv(scaledPoints, pixelsPerInch, 72);
+    font.lfWeight = weight;
+    font.lfItalic = italic;
+    font.lfUnderline = underline;
+    font.lfStrikeOut = strikeOut;
+    font.lfCharSet = charSet;
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    return CreateFontIndirectW(&font);
+}
+
+bool WindowObject::SetFont(const wchar_t* face, int points, int weight, bool italic, bool underline,
+                           bool strikeOut, BYTE charSet) {
+    wchar_t faceName[32];
+    CopyTruncated(faceName, face && face[0] != L'\0' ? face : fontName_);
+    UniqueHfont made(MakeFont(faceName, points, weight, italic, underline, strikeOut, charSet));
+    if (!made)
+        return false;
+    hFont_ = std::move(made);
+    CopyTruncated(fontName_, faceName);
+    fontSize_ = points;
+    return true;
+}
+
+bool WindowObject::RegisterWindowClass(WNDPROC windowProc) {
+    std::wstring name = className_;
+    if (name.empty())
+        name = L"FBWindowClass:" + std::to_wstring(ClassCounter);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.cbWndExtra = sizeof(LONG_PTR);
+    windowClass.hInstance = hInstance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name.c_str();
+    classAtom_ = RegisterClassExW(&windowClass);
+    if (classAtom_ == 0)
+        return false;
+    ++ClassCounter;
+    return true;
+}
+
+HWND WindowObject::Create(const WindowSpec& spec) {
+    if (hWindow || !RegisterWindowClass(spec.windowProc))
+        return nullptr;
+    if (!hFont_)
+        hFont_.reset(
+            MakeFont(fontName_, fontSize_, FW_NORMAL, false, false, false, DEFAULT_CHARSET));
+    hWindow = CreateWindowExW(
+        spec.exStyle, MAKEINTATOM(classAtom_), spec.caption, spec.style,
+        ScaleUnlessDefault(spec.x, ratioX), ScaleUnlessDefault(spec.y, ratioY),
+        ScaleUnlessDefault(spec.width, ratioX), ScaleUnlessDefault(spec.height, ratioY),
+        spec.parent, nullptr, hInstance, this);
+    if (!hWindow)
+        return nullptr;
+    GetClassNameW(hWindow, className_, static_cast<int>(std::size(className_)));
+    if (hFont_)
+        SendMessageW(hWindow, WM_SETFONT, reinterpret_cast<WPARAM>(hFont_.get()), 0);
+    SetWindowLongPtrW(hWindow, 0, reinterpret_cast<LONG_PTR>(this));
+    return hWindow;
+}
