@@ -133,7 +133,9 @@ HFONT WindowObject::MakeFont(const wchar_t* face, int points, int weight, bool i
     CopyTruncated(font.lfFaceName, face && face[0] != L'\0' ? face : fontName_);
     const WindowDc screen(nullptr);
     const int pixelsPerInch = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    const int scaledPoints = pixelsPerInch != 0 ? points * dpi / pixelsPerInch : 0;
+    const int scaledPoints =
+        pixelsPerInch != 0 ? static_cast<int>(static_cast<long long>(points) * dpi / pixelsPerInch)
+                           : 0;
     font.lfHeight = -MulDiv(scaledPoints, pixelsPerInch, 72);
     font.lfWeight = weight;
     font.lfItalic = italic;
