@@ -30,7 +30,7 @@ function(marlwick_add_e2e target app_exe real_box)
         E2E_RECORDING_DLGMSGBOX="$<TARGET_FILE:recording_dlgmsgbox>"
         E2E_STAND_IN_IDE="$<TARGET_FILE:stand_in_ide>")
     add_dependencies(${target} stand_in_ide recording_dlgmsgbox)
-    marlwick_add_gtest(${target} TEST_PREFIX "e2e." PROPERTIES TIMEOUT 120)
+    marlwick_add_gtest(${target} TEST_PREFIX "e2e." NO_PRETTY_VALUES PROPERTIES TIMEOUT 120)
 endfunction()
 
 # The stand-ins on their own, so the harness can be trusted before the program is looked at.
@@ -43,7 +43,7 @@ if(TARGET MarlwickIII AND TARGET dlgmsgbox)
         ${e2e_flows})
     add_dependencies(marlwick_e2e_tests MarlwickIII dlgmsgbox)
     # The layout once more at 144 DPI, in a Wine session of its own.
-    add_test(NAME e2e.Layout.At144Dpi COMMAND marlwick_e2e_tests --gtest_filter=Layout*)
+    add_test(NAME e2e.Layout.At144Dpi COMMAND marlwick_e2e_tests --gtest_filter=*Layout*)
     set_tests_properties(e2e.Layout.At144Dpi PROPERTIES
         ENVIRONMENT MARLWICK_WINE_TEST_DPI=144 TIMEOUT 300)
 endif()

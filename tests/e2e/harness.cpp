@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -293,7 +294,7 @@ std::string DescribeBoxes(const std::vector<RecordedBox>& boxes) {
 
 // ---- Scratch layout ------------------------------------------------------------------------
 
-ScratchLayout::ScratchLayout(const Setup& setup)
+ScratchLayout::ScratchLayout(const Scenario& setup)
     : root_(UniqueScratchRoot()), exeName_(setup.exeName) {
     std::error_code error;
     std::filesystem::create_directories(Tools(), error);
@@ -329,8 +330,8 @@ void ScratchLayout::HoldBoxes(DWORD milliseconds, bool swallowQuit) const {
                std::to_string(milliseconds) + (swallowQuit ? " swallow" : ""));
 }
 
-std::vector<std::pair<std::wstring, std::string>> ScratchLayout::Snapshot() const {
-    std::vector<std::pair<std::wstring, std::string>> files;
+ScratchLayout::Files ScratchLayout::Snapshot() const {
+    Files files;
     for (const path& folder : {Tools(), root_ / L"Settings"}) {
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
@@ -343,6 +344,24 @@ std::vector<std::pair<std::wstring, std::string>> ScratchLayout::Snapshot() cons
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+std::string SnapshotDifference(const ScratchLayout::Files& before,
+                               const ScratchLayout::Files& after) {
+    std::map<std::wstring, std::string> old(before.begin(), before.end());
+    std::map<std::wstring, std::string> now(after.begin(), after.end());
+    std::string difference;
+    for (const auto& [name, bytes] : old) {
+        if (!now.count(name))
+            difference += Narrow(name) + " was deleted; ";
+        else if (now[name] != bytes)
+            difference += Narrow(name) + " changed; ";
+    }
+    for (const auto& [name, bytes] : now) {
+        if (!old.count(name))
+            difference += Narrow(name) + " was created; ";
+    }
+    return difference;
 }
 
 // ---- Processes ------------------------------------------------------------------------------
@@ -573,7 +592,7 @@ bool PostEscape(HWND control) {
 
 // ---- A running session -----------------------------------------------------------------------
 
-Session::Session(const Setup& setup) : layout_(setup) {}
+Session::Session(const Scenario& setup) : layout_(setup) {}
 
 Session::~Session() = default;
 

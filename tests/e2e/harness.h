@@ -105,7 +105,7 @@ std::string DescribeBoxes(const std::vector<RecordedBox>& boxes);
 
 enum class BoxLibrary { Recording, Real };
 
-struct Setup {
+struct Scenario {
     std::wstring exeName = L"MarlwickIII.exe";
     BoxLibrary boxes = BoxLibrary::Recording;
     std::optional<std::string> presets = std::string(kDefaultPresets); // MarlwickIII.ini
@@ -120,7 +120,7 @@ struct Setup {
 // <temp>\<unique>\Settings\WinFBE.ini. Removed again on destruction.
 class ScratchLayout {
   public:
-    explicit ScratchLayout(const Setup& setup);
+    explicit ScratchLayout(const Scenario& setup);
     ~ScratchLayout();
     ScratchLayout(const ScratchLayout&) = delete;
     ScratchLayout& operator=(const ScratchLayout&) = delete;
@@ -139,12 +139,17 @@ class ScratchLayout {
     void HoldBoxes(DWORD milliseconds, bool swallowQuit = false) const;
 
     // Every file of Tools and Settings with its bytes, the recording log and hold file aside.
-    std::vector<std::pair<std::wstring, std::string>> Snapshot() const;
+    using Files = std::vector<std::pair<std::wstring, std::string>>;
+    Files Snapshot() const;
 
   private:
     path root_;
     std::wstring exeName_;
 };
+
+// "" when both are alike, else which files appeared, went or changed.
+std::string SnapshotDifference(const ScratchLayout::Files& before,
+                               const ScratchLayout::Files& after);
 
 // ---- Processes ------------------------------------------------------------------------------
 
@@ -225,7 +230,7 @@ bool PostEscape(HWND control);
 // The stand-in IDE and Marlwick started in one scratch layout.
 class Session {
   public:
-    explicit Session(const Setup& setup = {});
+    explicit Session(const Scenario& setup = {});
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
