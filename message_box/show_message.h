@@ -5,10 +5,7 @@
 
 #include <cstdint>
 
-extern "C" __declspec(dllimport) std::int32_t __stdcall DLGMSGBOX(
-    HWND* owner, const wchar_t* text, const wchar_t* caption, const std::int32_t* style,
-    const std::int32_t* reserved5, const wchar_t* fontFace, const std::int32_t* fontSize,
-    const std::int32_t* reserved8, const std::int32_t* colour);
+#include "dlgmsgbox/dlgmsgbox.h"
 
 using DlgMsgBoxFunction = decltype(&DLGMSGBOX);
 
@@ -23,6 +20,7 @@ struct MessageRequest {
     std::int32_t fontSize = 10;
 };
 
+// Builds the nine arguments of the call and makes it; the library's answer is not needed.
 void ShowMessage(const MessageRequest& request, DlgMsgBoxFunction show = &DLGMSGBOX);
 
 // Raises a flag for the life of a box and clears it however the scope ends.
