@@ -111,7 +111,7 @@ HMONITOR MonitorFor(HWND owner) {
                  : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
 }
 
-void PrepareParts(BoxParts& parts, const BoxRequest& request) {
+void PrepareParts(BoxParts& parts, const BoxRequest& request, HWND owner) {
     const ScreenDc screen;
     parts.dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     parts.textFont = MakeFont(request.fontFace, request.fontPoints, parts.dpi);
@@ -125,7 +125,7 @@ void PrepareParts(BoxParts& parts, const BoxRequest& request) {
         metrics.iconSize = ScaleToDpi(kIconPixelsAt96, parts.dpi);
         LoadWarningIcon(parts, metrics.iconSize);
     }
-    const RECT workArea = WorkAreaOf(MonitorFor(request.owner));
+    const RECT workArea = WorkAreaOf(MonitorFor(owner));
     const int maxWidth = MaxTextWidth(workArea.right - workArea.left, parts.dpi);
     metrics.text = MeasureText(screen.get(), parts.textFont.get(), request.text, maxWidth);
     metrics.buttonText = MeasureText(screen.get(), parts.buttonFont.get(), parts.okText, maxWidth);
@@ -294,7 +294,7 @@ HWND RootOwner(HWND owner) {
 void ShowBox(const BoxRequest& request) {
     const HWND owner = RootOwner(request.owner);
     BoxParts parts;
-    PrepareParts(parts, request);
+    PrepareParts(parts, request, owner);
     const ClassRegistration registration(BoxClass());
     BoxState state;
     state.parts = &parts;
