@@ -13,7 +13,14 @@ struct HostWatchState {
     bool isTopmost = true; // the main window is created topmost
 };
 
-enum class HostWatchAction { None, MinimizeSelf, RestoreSelf, CloseSelf, LeaveTopmost, EnterTopmost };
+enum class HostWatchAction {
+    None,
+    MinimizeSelf,
+    RestoreSelf,
+    CloseSelf,
+    LeaveTopmost,
+    EnterTopmost
+};
 
 struct HostWatchDecision {
     HostWatchAction action = HostWatchAction::None;

@@ -22,5 +22,9 @@ std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool ex
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets);
 
-constexpr int OptionIdOfPreset(int presetNumber) { return 1000 + presetNumber; }
-constexpr int NoPresetOptionId(int presetCount) { return 1001 + presetCount; }
+constexpr int OptionIdOfPreset(int presetNumber) {
+    return 1000 + presetNumber;
+}
+constexpr int NoPresetOptionId(int presetCount) {
+    return 1001 + presetCount;
+}

@@ -16,6 +16,9 @@ using WideUnit = char16_t;
 
 class DynamicWideString {
   public:
+    // The largest capacity whose buffer and terminator still fit the 32-bit byte counts.
+    static constexpr std::uint32_t kMaxCapacity = 0xFFFFFFFCu;
+
     DynamicWideString();                              // empty, 520 bytes of capacity
     explicit DynamicWideString(const WideUnit* text); // may be null; an empty text: no buffer
     explicit DynamicWideString(std::string_view narrow);
