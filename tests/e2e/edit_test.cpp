@@ -7,17 +7,6 @@
 namespace e2e {
 namespace {
 
-HWND OpenEditBox(Session& session) {
-    if (!PostButton(session.Main(), kEditId))
-        return nullptr;
-    HWND box = nullptr;
-    WaitUntil([&] {
-        box = FindEditBox(session.App().Id());
-        return box && IsWindowVisible(box);
-    });
-    return box && IsWindowVisible(box) ? box : nullptr;
-}
-
 // The system's own word for a button, as the Edit box is meant to show it.
 std::wstring SystemButtonText(UINT id, const wchar_t* fallback) {
     wchar_t text[260] = {};
@@ -35,7 +24,7 @@ bool ConfirmWith(Session& session, HWND box, const std::wstring& text) {
 TEST(EditBox, ShowsTheStoredValueSelectedWithItsPromptAndButtonsAndDisablesTheMainWindow) {
     Session session;
     ASSERT_TRUE(session.Launch());
-    const HWND box = OpenEditBox(session);
+    const HWND box = session.OpenEditBox();
     ASSERT_NE(box, nullptr) << "no visible \"MWK III - Edit\" box after Edit";
     const HWND field = GetDlgItem(box, kEditFieldId);
     const std::wstring stored = L"-w all -fpmode fast -fpu sse -gen gcc -O 2";
@@ -71,7 +60,7 @@ TEST_P(EditConfirm, WritesWhatTheFieldHoldsAndSelectsThePresetItMatches) {
     Session session;
     ASSERT_TRUE(session.Launch());
     ASSERT_TRUE(ClickControl(session.Main(), 1004));
-    const HWND box = OpenEditBox(session);
+    const HWND box = session.OpenEditBox();
     ASSERT_NE(box, nullptr);
 
     ASSERT_TRUE(ConfirmWith(session, box, GetParam().typed))
@@ -108,7 +97,7 @@ TEST_P(EditLeave, WritesNothingAndKeepsTheSelection) {
     Session session;
     ASSERT_TRUE(session.Launch());
     ASSERT_TRUE(ClickControl(session.Main(), 1002));
-    const HWND box = OpenEditBox(session);
+    const HWND box = session.OpenEditBox();
     ASSERT_NE(box, nullptr);
     const HWND field = GetDlgItem(box, kEditFieldId);
 
@@ -161,7 +150,7 @@ TEST(EditLongValue, ShowsAValueOf300CharactersWholeAndOkKeepsItWhole) {
     setup.winFbeIni = WinFbeIniText(stored, kToolchainPath);
     Session session(setup);
     ASSERT_TRUE(session.Launch());
-    const HWND box = OpenEditBox(session);
+    const HWND box = session.OpenEditBox();
     ASSERT_NE(box, nullptr);
     const HWND field = GetDlgItem(box, kEditFieldId);
 
@@ -180,7 +169,7 @@ TEST(EditLongValue, ShowsAValueOf300CharactersWholeAndOkKeepsItWhole) {
 TEST(EditLongValue, StoresATypedValueOf2000CharactersExactly) {
     Session session;
     ASSERT_TRUE(session.Launch());
-    const HWND box = OpenEditBox(session);
+    const HWND box = session.OpenEditBox();
     ASSERT_NE(box, nullptr);
     const std::string typed = LongValue(2000);
 

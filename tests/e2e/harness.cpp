@@ -657,6 +657,17 @@ bool Session::Launch() {
     return WaitForMainWindowVisible() != nullptr;
 }
 
+HWND Session::OpenEditBox() {
+    if (!PostButton(main_, kEditId))
+        return nullptr;
+    HWND box = nullptr;
+    WaitUntil([&] {
+        box = FindEditBox(app_->Id());
+        return box && IsWindowVisible(box);
+    });
+    return box && IsWindowVisible(box) ? box : nullptr;
+}
+
 std::wstring Session::StatusText() const {
     return WindowText(GetDlgItem(main_, kStatusBarId));
 }

@@ -255,6 +255,9 @@ class Session {
     HWND Main() const { return main_; }
     HWND WaitForMainWindowVisible();
 
+    // Clicks Edit and waits for its box to show, which it does once its controls are ready.
+    HWND OpenEditBox();
+
     // The program's own status bar text, by WM_GETTEXT.
     std::wstring StatusText() const;
     // Waits until the host-watch tick has run in the main loop at least once more: it changes

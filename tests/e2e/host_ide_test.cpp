@@ -81,12 +81,8 @@ TEST(FollowIde, IsTopmostWhileItOrTheIdeIsInFrontAndNotWhileAThirdWindowIs) {
 TEST(FollowIde, KeepsItsBandWhileTheEditBoxIsOpen) {
     Session session;
     ASSERT_TRUE(session.Launch());
-    ASSERT_TRUE(PostButton(session.Main(), kEditId));
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        box = FindEditBox(session.App().Id());
-        return box && IsWindowVisible(box);
-    }));
+    const HWND box = session.OpenEditBox();
+    ASSERT_NE(box, nullptr);
     const HWND third = session.StartThirdWindow();
     ASSERT_NE(third, nullptr);
 
@@ -149,8 +145,7 @@ TEST_P(EndsWithBoxOpen, EndsWhenTheIdeClosesWhileABoxIsOpen) {
         ASSERT_TRUE(ClickControl(session.Main(), kNoPresetUsedId));
     }
     if (kind == OpenBox::EditBox) {
-        ASSERT_TRUE(PostButton(session.Main(), kEditId));
-        ASSERT_TRUE(WaitUntil([&] { return FindEditBox(session.App().Id()) != nullptr; }));
+        ASSERT_NE(session.OpenEditBox(), nullptr);
     } else {
         if (kind == OpenBox::ApplyBoxKeepingQuit) {
             ASSERT_TRUE(PostButton(session.Main(), kApplyId));

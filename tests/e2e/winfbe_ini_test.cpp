@@ -21,9 +21,8 @@ bool RunCommand(
         beforeConfirming();
         return PressButton(session.Main(), kClearId);
     case Command::Edit: {
-        PostButton(session.Main(), kEditId);
-        HWND box = nullptr;
-        if (!WaitUntil([&] { return (box = FindEditBox(session.App().Id())) != nullptr; }))
+        const HWND box = session.OpenEditBox();
+        if (!box)
             return false;
         beforeConfirming();
         SetText(GetDlgItem(box, kEditFieldId), typed);
