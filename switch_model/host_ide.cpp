@@ -18,9 +18,63 @@ HWND FindHostWindow() {
     return FindWindowW(kHostWindowClass, nullptr);
 }
 
+// What WinFBE.ini looked like when the compiler path was last read from it.
+struct IniFileStamp {
+    std::wstring path;
+    FILETIME lastWrite{};
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = 0;
+    bool known = false;
+
+    bool operator==(const IniFileStamp& other) const {
+        return known && other.known && path == other.path &&
+               CompareFileTime(&lastWrite, &other.lastWrite) == 0 && sizeHigh == other.sizeHigh &&
+               sizeLow == other.sizeLow;
+    }
+};
+
+// A file system with coarse time stamps (FAT keeps 2 s) can show two writes in a row with the same
+// stamp, so a file written lately is read on every tick all the same.
+constexpr ULONGLONG kSettledAfter100ns = 4ULL * 10'000'000ULL;
+
+ULONGLONG AsTicks(const FILETIME& time) {
+    return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+}
+
+IniFileStamp StampOf(const std::wstring& path) {
+    IniFileStamp stamp{.path = path};
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!path.empty() && GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        stamp.lastWrite = data.ftLastWriteTime;
+        stamp.sizeHigh = data.nFileSizeHigh;
+        stamp.sizeLow = data.nFileSizeLow;
+        stamp.known = true;
+    }
+    return stamp;
+}
+
+bool IsSettled(const IniFileStamp& stamp) {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG written = AsTicks(stamp.lastWrite);
+    return AsTicks(now) >= written && AsTicks(now) - written >= kSettledAfter100ns;
+}
+
+// The tick's compiler path. Reading the profile costs a file open, read and close through the
+// wineserver or the kernel ten times a second, so an unchanged, settled file is not read again.
+const std::string& CompilerPathOf(const std::wstring& iniPath) {
+    static IniFileStamp lastRead;
+    static std::string compilerPath;
+    IniFileStamp now = StampOf(iniPath);
+    if (now == lastRead && IsSettled(now))
+        return compilerPath;
+    compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
+    lastRead = std::move(now);
+    return compilerPath;
+}
+
 void ShowToolchainStatus(HostWatchContext& context) {
-    const std::string compilerPath = ReadCompilerIniValue(context.winFbeIniPath, "FBWINCompiler32");
-    std::wstring text = WidenAnsi(ToolchainStatusText(compilerPath));
+    std::wstring text = WidenAnsi(ToolchainStatusText(CompilerPathOf(context.winFbeIniPath)));
     if (text == context.lastStatusText)
         return;
     context.lastStatusText = std::move(text);
