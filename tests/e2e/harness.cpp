@@ -435,21 +435,32 @@ Process& ProcessGroup::Start(const path& exe, const std::wstring& arguments,
 
 // ---- Windows --------------------------------------------------------------------------------
 
+namespace {
+
+struct WindowSearch {
+    DWORD processId = 0;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM context) {
+    reinterpret_cast<WindowSearch*>(context)->found.push_back(child);
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId)
-                s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -536,16 +547,10 @@ HWND FindRealBox(DWORD processId) {
 }
 
 std::vector<std::wstring> ChildTexts(HWND window) {
-    std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(context)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    WindowSearch children;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
     std::vector<std::wstring> texts;
-    for (const HWND child : children)
+    for (const HWND child : children.found)
         texts.push_back(WindowText(child));
     return texts;
 }

@@ -111,6 +111,22 @@ TEST(FollowIde, EndsWhenTheIdeClosesAndSavesItsPosition) {
         << "the position was not saved";
 }
 
+TEST(FollowIde, ClosedWhileMinimisedWithItIsRestoredFirstAndSavesThatPosition) {
+    Session session;
+    ASSERT_TRUE(session.Launch());
+    const RECT at = WindowRect(session.Main());
+    ShowWindow(session.IdeWindow(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(session.Main()) != FALSE; }));
+
+    ASSERT_TRUE(session.CloseIde());
+
+    ASSERT_TRUE(session.App().WaitForExit()) << "the utility kept running without the IDE";
+    EXPECT_EQ(session.App().ExitCode(), 0u);
+    EXPECT_EQ(ReadBytes(session.Layout().ToolsFile(L"MWpositionIII.dat")),
+              PositionBytes(at.left, at.top))
+        << "the position saved is not the restored one";
+}
+
 TEST(FollowIde, EndsRightAfterStartingWithoutTheIde) {
     Session session;
     session.StartApp();

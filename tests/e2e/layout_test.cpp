@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace e2e {
 namespace {
@@ -114,6 +115,10 @@ TEST_P(Layout, TheExecutablesNameChoosesTheLayoutAndTheMessageBoxSize) {
     Session session(setup);
     ASSERT_TRUE(session.Launch());
     const HWND main = session.Main();
+    if (const char* wanted = std::getenv("MARLWICK_WINE_TEST_DPI")) {
+        ASSERT_EQ(SystemDpi(), std::atoi(wanted))
+            << "the display does not run at the DPI asked for";
+    }
     SCOPED_TRACE(::testing::Message() << "at " << SystemDpi() << " DPI, "
                                       << (GetParam().large ? "large" : "small") << " layout");
 
