@@ -509,13 +509,6 @@ RECT WindowRect(HWND window) {
     return rect;
 }
 
-RECT ClientRectOnScreen(HWND window) {
-    RECT rect = {};
-    GetClientRect(window, &rect);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 RECT ChildRectInParent(HWND parent, int id) {
     RECT rect = WindowRect(GetDlgItem(parent, id));
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);

@@ -198,7 +198,6 @@ bool SetText(HWND window, const std::wstring& text);
 std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 bool IsTopmost(HWND window);
 RECT WindowRect(HWND window);
-RECT ClientRectOnScreen(HWND window);
 RECT ChildRectInParent(HWND parent, int id); // the child's rectangle in the parent's client area
 std::vector<int> ChildIdsInOrder(HWND parent);
 
