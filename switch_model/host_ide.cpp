@@ -82,9 +82,11 @@ void ShowToolchainStatus(HostWatchContext& context) {
                  reinterpret_cast<LPARAM>(context.lastStatusText.c_str()));
 }
 
+// Changing the band must not activate the utility: that would take the keyboard from whatever
+// program the user has just brought to the front.
 void SetTopmost(HWND window, bool topmost) {
     SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Apply(HostWatchAction action, HWND main) {
