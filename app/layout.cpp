@@ -21,8 +21,12 @@ struct VariantMetrics {
     int clientExtraHeight;
 };
 
-constexpr VariantMetrics kLarge{12,  58, 18, 28,  150, 18, {10, 8, 90, 20}, {10, 28, 46, 20}, 8, 67,
-                                126, 56, 25, 172, 25,  164};
+// Wide enough for "-exx" in Tahoma 12 at 150 %, where 46 units clipped its last letter.
+constexpr int kLargeExxWidth = 56;
+
+constexpr VariantMetrics kLarge{
+    12,  58, 18, 28,  150, 18, {10, 8, 90, 20}, {10, 28, kLargeExxWidth, 20}, 8, 67,
+    126, 56, 25, 172, 25,  164};
 constexpr VariantMetrics kSmall{8,  50, 16, 26,  115, 8,  {10, 5, 80, 20}, {10, 25, 40, 20}, 10, 52,
                                 96, 38, 22, 124, 22,  162};
 

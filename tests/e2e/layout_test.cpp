@@ -74,7 +74,7 @@ ExpectedLayout Expect(bool large) {
     ExpectedLayout layout;
     layout.controls = {
         {kConsoleId, large ? ScaledRect(10, 8, 90, 20) : ScaledRect(10, 5, 80, 20)},
-        {kExxId, large ? ScaledRect(10, 28, 46, 20) : ScaledRect(10, 25, 40, 20)},
+        {kExxId, large ? ScaledRect(10, 28, 56, 20) : ScaledRect(10, 25, 40, 20)},
     };
     for (int k = 1; k <= n; ++k)
         layout.controls.push_back({1000 + k, ScaledRect(15, top - 4 + 20 * k, optionWidth, 20)});

@@ -29,7 +29,7 @@ TEST(Layout, LargeLayoutUsesItsOwnColumnAndButtons) {
     EXPECT_EQ(l.fontPoints, 12);
     EXPECT_EQ(l.presetOptions[0], (LayoutRect{15, 74, 218, 20}));
     EXPECT_EQ(l.console, (LayoutRect{10, 8, 90, 20}));
-    EXPECT_EQ(l.exx, (LayoutRect{10, 28, 46, 20}));
+    EXPECT_EQ(l.exx, (LayoutRect{10, 28, 56, 20}));
     EXPECT_EQ(l.apply, (LayoutRect{8, 148, 56, 25}));
     EXPECT_EQ(l.clear, (LayoutRect{126, 148, 56, 25}));
     EXPECT_EQ(l.compilerSetup, (LayoutRect{10, 208, 172, 25}));
