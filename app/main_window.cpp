@@ -218,7 +218,8 @@ bool OnHostWatchTimer(HWND main) {
                              .winFbeIniPath = p.winFbeIniPath,
                              .messageBoxOpen = p.messageBoxOpen,
                              .lastStatusText = p.lastStatusText,
-                             .state = p.hostWatch};
+                             .state = p.hostWatch,
+                             .compilerPath = p.compilerPath};
     return HostWatchTick(context);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host_ide.h"
 #include "host_watch.h"
 #include "position_record.h"
 #include "window_object.h"
@@ -24,6 +25,7 @@ struct ProgramState {
     bool messageBoxOpen = false;
     std::wstring lastStatusText;
     HostWatchState hostWatch;
+    CompilerPathCache compilerPath;
 
     int OptionCount() const { return static_cast<int>(presetTexts.size()) + 1; }
     int NoPresetOptionId() const { return 1000 + OptionCount(); }

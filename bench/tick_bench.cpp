@@ -84,12 +84,14 @@ int wmain(int argc, wchar_t** argv) {
 
     std::wstring lastStatusText;
     HostWatchState state;
+    CompilerPathCache compilerPath;
     HostWatchContext context{.mainWindow = main,
                              .statusBar = statusBar,
                              .winFbeIniPath = iniPath,
                              .messageBoxOpen = false,
                              .lastStatusText = lastStatusText,
-                             .state = state};
+                             .state = state,
+                             .compilerPath = compilerPath};
     HostWatchTick(context);
 
     double start = Now();

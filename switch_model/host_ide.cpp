@@ -6,6 +6,12 @@
 #include "text_conversion.h"
 #include "toolchain_status.h"
 
+bool IniFileStamp::operator==(const IniFileStamp& other) const {
+    return known && other.known && path == other.path &&
+           CompareFileTime(&lastWrite, &other.lastWrite) == 0 && sizeHigh == other.sizeHigh &&
+           sizeLow == other.sizeLow;
+}
+
 namespace {
 
 constexpr UINT_PTR kHostWatchTimerId = 1105;
@@ -17,21 +23,6 @@ constexpr DWORD kForegroundWaitMs = 100;
 HWND FindHostWindow() {
     return FindWindowW(kHostWindowClass, nullptr);
 }
-
-// What WinFBE.ini looked like when the compiler path was last read from it.
-struct IniFileStamp {
-    std::wstring path;
-    FILETIME lastWrite{};
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = 0;
-    bool known = false;
-
-    bool operator==(const IniFileStamp& other) const {
-        return known && other.known && path == other.path &&
-               CompareFileTime(&lastWrite, &other.lastWrite) == 0 && sizeHigh == other.sizeHigh &&
-               sizeLow == other.sizeLow;
-    }
-};
 
 // A file system with coarse time stamps (FAT keeps 2 s) can show two writes in a row with the same
 // stamp, so a file written lately is read on every tick all the same.
@@ -62,19 +53,18 @@ bool IsSettled(const IniFileStamp& stamp) {
 
 // The tick's compiler path. Reading the profile costs a file open, read and close through the
 // wineserver or the kernel ten times a second, so an unchanged, settled file is not read again.
-const std::string& CompilerPathOf(const std::wstring& iniPath) {
-    static IniFileStamp lastRead;
-    static std::string compilerPath;
+const std::string& CompilerPathOf(const std::wstring& iniPath, CompilerPathCache& cache) {
     IniFileStamp now = StampOf(iniPath);
-    if (now == lastRead && IsSettled(now))
-        return compilerPath;
-    compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
-    lastRead = std::move(now);
-    return compilerPath;
+    if (now == cache.stamp && IsSettled(now))
+        return cache.compilerPath;
+    cache.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
+    cache.stamp = std::move(now);
+    return cache.compilerPath;
 }
 
 void ShowToolchainStatus(HostWatchContext& context) {
-    std::wstring text = WidenAnsi(ToolchainStatusText(CompilerPathOf(context.winFbeIniPath)));
+    std::wstring text =
+        WidenAnsi(ToolchainStatusText(CompilerPathOf(context.winFbeIniPath, context.compilerPath)));
     if (text == context.lastStatusText)
         return;
     context.lastStatusText = std::move(text);

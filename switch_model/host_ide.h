@@ -9,6 +9,23 @@
 
 inline constexpr wchar_t kHostWindowClass[] = L"WinFBE_Class";
 
+// What WinFBE.ini looked like when the compiler path was last read from it.
+struct IniFileStamp {
+    std::wstring path;
+    FILETIME lastWrite{};
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = 0;
+    bool known = false;
+
+    bool operator==(const IniFileStamp& other) const;
+};
+
+// The compiler path as last read, so that an unchanged file is not read ten times a second.
+struct CompilerPathCache {
+    IniFileStamp stamp;
+    std::string compilerPath;
+};
+
 struct HostWatchContext {
     HWND mainWindow = nullptr;
     HWND statusBar = nullptr;
@@ -16,6 +33,7 @@ struct HostWatchContext {
     bool messageBoxOpen = false;
     std::wstring& lastStatusText;
     HostWatchState& state;
+    CompilerPathCache& compilerPath;
 };
 
 // True when the tick ended early.
