@@ -107,8 +107,7 @@ void SelectPresetMatching(HWND main, const std::wstring& value) {
     std::optional<int> match;
     if (narrow.size() <= static_cast<std::size_t>(kIniValueLimit))
         match = FindPresetForSwitches(WidenAnsi(narrow), p.presetTexts);
-    const int id = match ? OptionIdOfPreset(*match) : p.NoPresetOptionId();
-    CheckRadioButton(main, kFirstOptionId, p.NoPresetOptionId(), id);
+    SelectOption(main, match ? OptionIdOfPreset(*match) : p.NoPresetOptionId());
 }
 
 void CopyFieldToResult(HWND box) {

@@ -76,8 +76,7 @@ void AddButtonsAndGroup(const MainLayout& layout) {
 
 void BuildControls(ProgramState& p, LayoutVariant variant) {
     const int widest = MeasureWidestPresetText(p.presetTexts);
-    const MainLayout layout =
-        ComputeMainLayout(variant, static_cast<int>(p.presetTexts.size()), widest);
+    const MainLayout layout = ComputeMainLayout(variant, p.PresetCount(), widest);
     AddControl(L"Checkbox", kConsoleId, L"Console", layout.console);
     AddControl(L"Checkbox", kExxId, L"-exx", layout.exx);
     TickCheckboxesFromMarkers(p.mainWindowHandle, p.programFolder);
@@ -113,10 +112,6 @@ void PlaceMainWindow(ProgramState& p) {
         SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     }
     p.lastRestored = WindowTopLeft(main);
-}
-
-void SelectOption(HWND main, int optionId) {
-    CheckRadioButton(main, kFirstOptionId, Program().NoPresetOptionId(), optionId);
 }
 
 void SelectStoredPreset(ProgramState& p) {
@@ -159,7 +154,7 @@ std::optional<int> SelectedPreset(HWND main, int presetCount) {
 // True when the command ran to its end and the message goes on to default processing.
 bool OnApply(HWND main) {
     ProgramState& p = Program();
-    const auto preset = SelectedPreset(main, static_cast<int>(p.presetTexts.size()));
+    const auto preset = SelectedPreset(main, p.PresetCount());
     if (!preset) {
         MessageBoxOpenGuard open(p.messageBoxOpen);
         ShowProgramMessage(L"No valid radio button has been selected.");

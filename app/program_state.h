@@ -10,6 +10,7 @@
 #include "host_ide.h"
 #include "host_watch.h"
 #include "position_record.h"
+#include "presets.h"
 #include "window_object.h"
 
 struct ProgramState {
@@ -27,11 +28,14 @@ struct ProgramState {
     HostWatchState hostWatch;
     CompilerPathCache compilerPath;
 
-    int OptionCount() const { return static_cast<int>(presetTexts.size()) + 1; }
-    int NoPresetOptionId() const { return 1000 + OptionCount(); }
+    int PresetCount() const { return static_cast<int>(presetTexts.size()); }
+    int NoPresetOptionId() const { return ::NoPresetOptionId(PresetCount()); }
 };
 
 ProgramState& Program();
+
+// Checks one option of the column and clears the others.
+void SelectOption(HWND main, int optionId);
 
 inline constexpr wchar_t kNoPresetText[] = L"No preset used";
 
@@ -48,5 +52,4 @@ enum ControlId : int {
     kConsoleId = 1110,
     kStatusBarId = 200,
 };
-inline constexpr UINT_PTR kHostWatchTimerId = 1105;
 inline constexpr UINT kHostWatchPeriodMs = 100;

@@ -7,14 +7,12 @@
 #include "toolchain_status.h"
 
 bool IniFileStamp::operator==(const IniFileStamp& other) const {
-    return known && other.known && path == other.path &&
-           CompareFileTime(&lastWrite, &other.lastWrite) == 0 && sizeHigh == other.sizeHigh &&
-           sizeLow == other.sizeLow;
+    return known && other.known && CompareFileTime(&lastWrite, &other.lastWrite) == 0 &&
+           sizeHigh == other.sizeHigh && sizeLow == other.sizeLow;
 }
 
 namespace {
 
-constexpr UINT_PTR kHostWatchTimerId = 1105;
 constexpr DWORD kKeyPauseMs = 3;
 // SetForegroundWindow can take effect a moment after it returns (seen under Wine); keys sent
 // before that reach our own window instead of the IDE.
@@ -33,7 +31,7 @@ ULONGLONG AsTicks(const FILETIME& time) {
 }
 
 IniFileStamp StampOf(const std::wstring& path) {
-    IniFileStamp stamp{.path = path};
+    IniFileStamp stamp;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!path.empty() && GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         stamp.lastWrite = data.ftLastWriteTime;

@@ -8,10 +8,11 @@
 #include "host_watch.h"
 
 inline constexpr wchar_t kHostWindowClass[] = L"WinFBE_Class";
+// The main window's timer that drives the tick; the tick stops it when the IDE is gone.
+inline constexpr UINT_PTR kHostWatchTimerId = 1105;
 
 // What WinFBE.ini looked like when the compiler path was last read from it.
 struct IniFileStamp {
-    std::wstring path;
     FILETIME lastWrite{};
     DWORD sizeHigh = 0;
     DWORD sizeLow = 0;
