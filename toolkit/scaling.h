@@ -18,7 +18,6 @@ inline int NearestEven(double value) {
 }
 
 inline int ScaleValue(int value, float ratio) {
-    // A named float drops any excess x87 precision before rounding.
     const float product = static_cast<float>(value) * ratio;
     return NearestEven(product);
 }
