@@ -1,9 +1,12 @@
 #include "input_box.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
+#include "control_ids.h"
 #include "geometry.h"
+#include "message_loop.h"
 #include "presets.h"
 #include "program_messages.h"
 #include "program_state.h"
@@ -13,14 +16,12 @@
 
 namespace {
 
-// The longest value the box takes; the IDE's own values are far shorter.
-constexpr int kValueLimit = 2048;
-constexpr int kFieldId = 101;
+// What the field takes at the least; a longer stored value raises it, so OK never cuts one.
+constexpr int kTypingLimit = 2048;
 constexpr UINT kSystemOkString = 800;
 constexpr UINT kSystemCancelString = 801;
 
-using ResultBuffer = std::array<wchar_t, kValueLimit + 1>;
-wchar_t* resultBuffer = nullptr; // the open box's result; the next box replaces it
+DynamicWideString* resultBuffer = nullptr; // the open box's result; the next box replaces it
 
 void UseSystemButtonWord(HWND button, UINT stringId) {
     std::array<wchar_t, 260> word{};
@@ -53,7 +54,7 @@ HWND BuildBox(WindowObject& box, HWND main) {
                     .width = 280,
                     .height = 19});
     box.AddControl({.keyword = L"Edit",
-                    .id = kFieldId,
+                    .id = kEditFieldId,
                     .x = 21,
                     .y = 33,
                     .width = 280,
@@ -78,32 +79,33 @@ HWND BuildBox(WindowObject& box, HWND main) {
     return window;
 }
 
-void FillField(HWND box, const std::wstring& value) {
-    const HWND field = GetDlgItem(box, kFieldId);
-    SendMessageW(field, EM_LIMITTEXT, kValueLimit, 0);
-    SetWindowTextW(field, value.c_str());
+void FillField(HWND box, const DynamicWideString& value) {
+    const HWND field = GetDlgItem(box, kEditFieldId);
+    const auto units = static_cast<int>(value.length() / 2);
+    SendMessageW(field, EM_LIMITTEXT, std::max(kTypingLimit, units), 0);
+    SetWindowTextW(field, value.data());
     SendMessageW(field, EM_SETSEL, 0, -1);
     SetFocus(field);
 }
 
 // Runs the box and gives what the user confirmed, empty for Cancel and close.
-std::wstring AskForValue(HWND main, const std::wstring& current) {
-    ResultBuffer result{};
+DynamicWideString AskForValue(HWND main, const DynamicWideString& current) {
+    DynamicWideString result;
     WindowObject box;
     const HWND window = BuildBox(box, main);
     if (window != nullptr) {
         FillField(window, current);
-        SendMessageW(window, kSetResultBufferMessage, reinterpret_cast<WPARAM>(result.data()), 0);
+        SendMessageW(window, kSetResultBufferMessage, reinterpret_cast<WPARAM>(&result), 0);
     }
     box.RunMessageLoop(0);
     EnableWindow(main, TRUE);
-    return std::wstring(result.data());
+    return result;
 }
 
-void SelectPresetMatching(HWND main, const std::wstring& value) {
+void SelectPresetMatching(HWND main, const DynamicWideString& value) {
     ProgramState& p = Program();
     // Matching sees the value as the IDE reads it: narrow, at most 511 bytes.
-    const std::string narrow = NarrowAnsi(value, kIniValueLimit + 1);
+    const std::string narrow = NarrowAnsi(value.view(), kIniValueLimit + 1);
     std::optional<int> match;
     if (narrow.size() <= static_cast<std::size_t>(kIniValueLimit))
         match = FindPresetForSwitches(WidenAnsi(narrow), p.presetTexts);
@@ -113,10 +115,12 @@ void SelectPresetMatching(HWND main, const std::wstring& value) {
 void CopyFieldToResult(HWND box) {
     if (resultBuffer == nullptr)
         return;
-    const HWND field = GetDlgItem(box, kFieldId);
-    const auto length = static_cast<int>(SendMessageW(field, WM_GETTEXTLENGTH, 0, 0));
-    const int size = (length < kValueLimit ? length : kValueLimit) + 1;
-    SendMessageW(field, WM_GETTEXT, size, reinterpret_cast<LPARAM>(resultBuffer));
+    const HWND field = GetDlgItem(box, kEditFieldId);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    resultBuffer->Clear();
+    resultBuffer->AppendText(text);
 }
 
 LRESULT HandleBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,13 +131,12 @@ LRESULT HandleBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     case kSetResultBufferMessage:
         if (wParam == 0)
             break;
-        resultBuffer = reinterpret_cast<wchar_t*>(wParam);
+        resultBuffer = reinterpret_cast<DynamicWideString*>(wParam);
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wParam) != 0 || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL))
+        if (LOWORD(wParam) != IDOK || HIWORD(wParam) != 0)
             break;
-        if (LOWORD(wParam) == IDOK)
-            CopyFieldToResult(box);
+        CopyFieldToResult(box);
         SendMessageW(box, WM_CLOSE, 0, 0);
         return 0;
     case WM_CLOSE:
@@ -141,12 +144,12 @@ LRESULT HandleBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DESTROY:
         resultBuffer = nullptr;
-        PostQuitMessage(0);
-        return 0;
+        break;
     default:
         break;
     }
-    return DefWindowProcW(box, message, wParam, lParam);
+    // Cancel and the system Close command close the box; its destruction ends its loop.
+    return DefaultWindowProc(box, message, wParam, lParam);
 }
 
 } // namespace
@@ -163,17 +166,14 @@ bool EditCompilerSwitches(HWND main) {
     ProgramState& p = Program();
     MessageBoxOpenGuard open(p.messageBoxOpen);
     // Read whole: the field must never offer less than is stored, or OK would cut the value.
-    const std::wstring current =
-        ReadCompilerIniValueWide(p.winFbeIniPath, L"CompilerSwitches", kValueLimit);
-    const std::wstring value = AskForValue(main, current);
-    if (!IsWindow(main)) {
-        // The IDE went away meanwhile; the box's loop took the quit meant for the main loop.
-        PostQuitMessage(0);
+    const DynamicWideString current(ReadCompilerIniValueWide(p.winFbeIniPath, L"CompilerSwitches"));
+    const DynamicWideString value = AskForValue(main, current);
+    EndMainLoopIfWindowGone();
+    if (!IsWindow(main) || value.view().empty())
         return false;
-    }
-    if (value.empty())
-        return false;
-    if (!WriteCompilerSwitches(p.winFbeIniPath, value))
+    if (WriteCompilerSwitches(p.winFbeIniPath, value.data()))
+        NoteWrittenSwitches(p, value.view());
+    else
         ShowProgramMessage(L"Error2");
     SelectPresetMatching(main, value);
     return true;

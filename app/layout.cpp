@@ -8,27 +8,63 @@ namespace {
 
 struct VariantMetrics {
     int fontPoints;
-    int optionTop;
-    int optionExtraWidth;
-    int groupExtraWidth;
+    int optionTop;        // T
+    int optionExtraWidth; // added to the widest preset text
+    int groupExtraWidth;  // likewise, for the group box
     int groupMinWidth;
-    int groupExtraHeight;
+    int groupExtraHeight; // added to 22 per option
     LayoutRect console;
     LayoutRect exx;
-    int applyX, editX, clearX;
-    int smallButtonWidth, smallButtonHeight;
-    int wideButtonWidth, wideButtonHeight;
-    int clientExtraHeight;
+    int applyX;
+    int editX;
+    int clearX;
+    int rowButtonWidth; // Apply, Edit, Clear
+    int rowButtonHeight;
+    int wideButtonWidth; // Build Configurations..., Compiler Setup
+    int wideButtonHeight;
+    int clientExtraHeight; // added to R
 };
 
-// Wide enough for "-exx" in Tahoma 12 at 150 %, where 46 units clipped its last letter.
-constexpr int kLargeExxWidth = 56;
-
 constexpr VariantMetrics kLarge{
-    12,  58, 18, 28,  150, 18, {10, 8, 90, 20}, {10, 28, kLargeExxWidth, 20}, 8, 67,
-    126, 56, 25, 172, 25,  164};
-constexpr VariantMetrics kSmall{8,  50, 16, 26,  115, 8,  {10, 5, 80, 20}, {10, 25, 40, 20}, 10, 52,
-                                96, 38, 22, 124, 22,  162};
+    .fontPoints = 12,
+    .optionTop = 58,
+    .optionExtraWidth = 18,
+    .groupExtraWidth = 28,
+    // As wide as the buttons below it (10 + 172), so that with short presets they still fit
+    // the window; 150 cut off Clear and the two wide buttons.
+    .groupMinWidth = 172,
+    .groupExtraHeight = 18,
+    .console = {10, 8, 90, 20},
+    // Wide enough for "-exx" in Tahoma 12 at 150 %, where 46 units clipped its last letter.
+    .exx = {10, 28, 56, 20},
+    .applyX = 8,
+    .editX = 67,
+    .clearX = 126,
+    .rowButtonWidth = 56,
+    .rowButtonHeight = 25,
+    .wideButtonWidth = 172,
+    .wideButtonHeight = 25,
+    .clientExtraHeight = 164,
+};
+
+constexpr VariantMetrics kSmall{
+    .fontPoints = 8,
+    .optionTop = 50,
+    .optionExtraWidth = 16,
+    .groupExtraWidth = 26,
+    .groupMinWidth = 115,
+    .groupExtraHeight = 8,
+    .console = {10, 5, 80, 20},
+    .exx = {10, 25, 40, 20},
+    .applyX = 10,
+    .editX = 52,
+    .clearX = 96,
+    .rowButtonWidth = 38,
+    .rowButtonHeight = 22,
+    .wideButtonWidth = 124,
+    .wideButtonHeight = 22,
+    .clientExtraHeight = 162,
+};
 
 constexpr int kOptionX = 15;
 constexpr int kOptionHeight = 20;
@@ -78,9 +114,9 @@ MainLayout ComputeMainLayout(LayoutVariant variant, int presetCount, int widestT
             {kOptionX, m.optionTop - 4 + kOptionPitch * k, optionWidth, kOptionHeight});
     layout.noPresetOption = {kOptionX, bottom + 20, optionWidth, kOptionHeight};
     const int rowY = bottom + 50;
-    layout.apply = {m.applyX, rowY, m.smallButtonWidth, m.smallButtonHeight};
-    layout.edit = {m.editX, rowY, m.smallButtonWidth, m.smallButtonHeight};
-    layout.clear = {m.clearX, rowY, m.smallButtonWidth, m.smallButtonHeight};
+    layout.apply = {m.applyX, rowY, m.rowButtonWidth, m.rowButtonHeight};
+    layout.edit = {m.editX, rowY, m.rowButtonWidth, m.rowButtonHeight};
+    layout.clear = {m.clearX, rowY, m.rowButtonWidth, m.rowButtonHeight};
     layout.buildConfigurations = {10, bottom + 80, m.wideButtonWidth, m.wideButtonHeight};
     layout.compilerSetup = {10, bottom + 110, m.wideButtonWidth, m.wideButtonHeight};
     layout.groupBox = {kGroupX, kGroupY, groupWidth, 22 * optionCount + m.groupExtraHeight};

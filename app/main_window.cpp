@@ -11,20 +11,23 @@
 #include "host_ide.h"
 #include "input_box.h"
 #include "layout.h"
+#include "option_tips.h"
 #include "paths.h"
+#include "placement.h"
 #include "presets.h"
 #include "program_messages.h"
 #include "program_state.h"
 #include "settings_files.h"
+#include "system_command.h"
 #include "text_conversion.h"
 
 namespace {
 
 constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
-constexpr DWORD kFirstOptionStyle = 0x10030D09; // starts the one radio group of all options
-constexpr DWORD kOptionStyle = 0x10010D09;
-constexpr DWORD kPushButtonStyle = 0x10010C00;
+constexpr DWORD kOptionStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_LEFT | BS_AUTORADIOBUTTON;
+constexpr DWORD kFirstOptionStyle = kOptionStyle | WS_GROUP; // starts the one group of all options
+constexpr DWORD kPushButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_PUSHBUTTON;
 
 HWND AddControl(const wchar_t* keyword, int id, const wchar_t* text, const LayoutRect& r,
                 DWORD style = static_cast<DWORD>(-1)) {
@@ -38,17 +41,19 @@ HWND AddControl(const wchar_t* keyword, int id, const wchar_t* text, const Layou
                                             .style = style});
 }
 
-int MeasureWidestPresetText(const std::vector<std::wstring>& presets) {
+// "No preset used" is measured with the presets: without it a short or empty list of presets
+// would leave that option too narrow for its own caption.
+int MeasureWidestOptionText(const std::vector<std::wstring>& presets) {
     const wchar_t* firstText = presets.empty() ? L"" : presets.front().c_str();
     const HWND aid = AddControl(L"Option", kFirstOptionId, firstText, kMeasuringOption);
-    int widest = 1;
+    int widest = MeasureTextWidth(aid, kNoPresetText);
     for (const std::wstring& text : presets)
         widest = std::max(widest, MeasureTextWidth(aid, text.c_str()));
     DestroyWindow(aid);
     return widest;
 }
 
-void TickCheckboxesFromMarkers(HWND main, const std::wstring& folder) {
+void TickCheckboxesFromMarkers(HWND main, const DynamicWideString& folder) {
     if (MarkerExists(folder, kConsoleMarker))
         SendDlgItemMessageW(main, kConsoleId, BM_SETCHECK, BST_CHECKED, 0);
     if (MarkerExists(folder, kExxMarker))
@@ -75,7 +80,7 @@ void AddButtonsAndGroup(const MainLayout& layout) {
 }
 
 void BuildControls(ProgramState& p, LayoutVariant variant) {
-    const int widest = MeasureWidestPresetText(p.presetTexts);
+    const int widest = MeasureWidestOptionText(p.presetTexts);
     const MainLayout layout = ComputeMainLayout(variant, p.PresetCount(), widest);
     AddControl(L"Checkbox", kConsoleId, L"Console", layout.console);
     AddControl(L"Checkbox", kExxId, L"-exx", layout.exx);
@@ -92,12 +97,24 @@ ScreenPoint WindowTopLeft(HWND window) {
     return {r.left, r.top};
 }
 
-// A position saved on a monitor that is gone would open the window where nobody can reach it.
-bool LiesOnSomeMonitor(HWND window, ScreenPoint at) {
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(ToScreenRect(info.rcWork));
+    return TRUE;
+}
+
+// A position saved on a monitor that is gone, or one that leaves too little of the caption on
+// any work area, would open the window where nobody can take hold of it.
+bool CaptionWithinReachAt(HWND window, ScreenPoint at) {
     RECT r{};
     GetWindowRect(window, &r);
-    const RECT placed{at.left, at.top, at.left + (r.right - r.left), at.top + (r.bottom - r.top)};
-    return MonitorFromRect(&placed, MONITOR_DEFAULTTONULL) != nullptr;
+    const ScreenRect placed{at.x, at.y, at.x + (r.right - r.left), at.y + (r.bottom - r.top)};
+    std::vector<ScreenRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    return CaptionWithinReach(placed, GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CXSIZE),
+                              workAreas);
 }
 
 void PlaceMainWindow(ProgramState& p) {
@@ -105,8 +122,8 @@ void PlaceMainWindow(ProgramState& p) {
     const std::optional<ScreenPoint> stored = LoadStartPosition(p.programFolder);
     if (stored)
         p.start = *stored;
-    if (stored && LiesOnSomeMonitor(main, *stored)) {
-        SetWindowPos(main, HWND_TOPMOST, stored->left, stored->top, 0, 0, SWP_NOSIZE);
+    if (stored && CaptionWithinReachAt(main, *stored)) {
+        SetWindowPos(main, HWND_TOPMOST, stored->x, stored->y, 0, 0, SWP_NOSIZE);
     } else {
         CenterWindow(main, nullptr);
         SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
@@ -116,7 +133,8 @@ void PlaceMainWindow(ProgramState& p) {
 
 void SelectStoredPreset(ProgramState& p) {
     const std::string stored = ReadCompilerIniValue(p.winFbeIniPath, "CompilerSwitches");
-    if (const auto match = FindPresetForSwitches(WidenAnsi(stored), p.presetTexts)) {
+    p.followedSwitches = WidenAnsi(stored);
+    if (const auto match = FindPresetForSwitches(p.followedSwitches, p.presetTexts)) {
         SelectOption(p.mainWindowHandle, OptionIdOfPreset(*match));
         return;
     }
@@ -140,10 +158,6 @@ HWND CreateMainWindow(ProgramState& p) {
 
 // --- Message handlers ---
 
-bool IsChecked(HWND main, int id) {
-    return SendDlgItemMessageW(main, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 std::optional<int> SelectedPreset(HWND main, int presetCount) {
     for (int k = 1; k <= presetCount; ++k)
         if (IsChecked(main, OptionIdOfPreset(k)))
@@ -165,14 +179,19 @@ bool OnApply(HWND main) {
     const bool exx = IsChecked(main, kExxId);
     SetMarker(p.programFolder, kConsoleMarker, console);
     SetMarker(p.programFolder, kExxMarker, exx);
-    if (!WriteCompilerSwitches(p.winFbeIniPath, ComposeSwitches(text, console, exx)))
+    const std::wstring value = ComposeSwitches(text, console, exx);
+    if (WriteCompilerSwitches(p.winFbeIniPath, value.c_str()))
+        NoteWrittenSwitches(p, value);
+    else
         ShowProgramMessage(L"Error1");
     return true;
 }
 
 void OnClear(HWND main) {
     ProgramState& p = Program();
-    if (!WriteCompilerSwitches(p.winFbeIniPath, L""))
+    if (WriteCompilerSwitches(p.winFbeIniPath, L""))
+        NoteWrittenSwitches(p, L"");
+    else
         ShowProgramMessage(L"Error3");
     SelectOption(main, p.NoPresetOptionId());
 }
@@ -211,10 +230,12 @@ bool OnHostWatchTimer(HWND main) {
     HostWatchContext context{.mainWindow = main,
                              .statusBar = p.statusBar,
                              .winFbeIniPath = p.winFbeIniPath,
+                             .presets = p.presetTexts,
                              .messageBoxOpen = p.messageBoxOpen,
                              .lastStatusText = p.lastStatusText,
+                             .followedSwitches = p.followedSwitches,
                              .state = p.hostWatch,
-                             .compilerPath = p.compilerPath};
+                             .ini = p.ini};
     return HostWatchTick(context);
 }
 
@@ -241,6 +262,10 @@ LRESULT HandleMainMessage(HWND main, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_COMMAND:
         return OnCommand(main, message, wParam, lParam);
+    case WM_NOTIFY:
+        if (SupplyOptionTip(*reinterpret_cast<NMHDR*>(lParam)))
+            return 0;
+        break;
     case WM_WINDOWPOSCHANGED:
         OnWindowMoved(main);
         break;
@@ -251,7 +276,7 @@ LRESULT HandleMainMessage(HWND main, UINT message, WPARAM wParam, LPARAM lParam)
         SavePosition(main);
         break;
     case WM_SYSCOMMAND:
-        if (LOWORD(wParam) == SC_CLOSE) {
+        if (IsCloseCommand(wParam)) {
             KillTimer(main, kHostWatchTimerId);
             SavePosition(main);
         }
@@ -285,7 +310,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int RunApplication(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     ProgramState& p = Program();
     p.programFolder = ExePath();
-    SetCurrentDirectoryW(p.programFolder.c_str());
+    SetCurrentDirectoryW(p.programFolder.data());
     p.winFbeIniPath = ResolveWinFbeIniPath();
 
     auto presets = LoadPresetTexts(p.programFolder);
@@ -295,17 +320,18 @@ int RunApplication(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     }
     p.presetTexts = std::move(*presets);
 
-    const std::wstring exeName = ExeName();
-    const LayoutVariant variant = LayoutVariantForExeName(exeName);
+    const DynamicWideString exeName = ExeName();
+    const LayoutVariant variant = LayoutVariantForExeName(exeName.view());
     p.mainWindow.SetFont(L"Tahoma", variant == LayoutVariant::Large ? 12 : 8);
-    p.messageBoxSize = MessageBoxSizeForExeName(exeName);
+    p.messageBoxSize = MessageBoxSizeForExeName(exeName.view());
 
     const HWND main = CreateMainWindow(p);
     BuildControls(p, variant);
     PlaceMainWindow(p);
     p.statusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", main, kStatusBarId);
+    AddOptionTips(main, p.PresetCount() + 1, p.mainWindow.ratioX);
 
-    if (!FileExists(p.winFbeIniPath.c_str())) {
+    if (!FileExists(p.winFbeIniPath.data())) {
         {
             MessageBoxOpenGuard open(p.messageBoxOpen);
             ShowProgramMessage(L"The given WinFBE ini file does not exist.");

@@ -1,5 +1,8 @@
 #include "program_state.h"
 
+#include "settings_files.h"
+#include "text_conversion.h"
+
 ProgramState& Program() {
     static ProgramState state;
     return state;
@@ -7,4 +10,12 @@ ProgramState& Program() {
 
 void SelectOption(HWND main, int optionId) {
     CheckRadioButton(main, kFirstOptionId, Program().NoPresetOptionId(), optionId);
+}
+
+bool IsChecked(HWND main, int id) {
+    return SendDlgItemMessageW(main, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void NoteWrittenSwitches(ProgramState& p, std::wstring_view written) {
+    p.followedSwitches = WidenAnsi(NarrowAnsi(written, kIniValueLimit));
 }

@@ -7,16 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "control_ids.h"
 #include "host_ide.h"
 #include "host_watch.h"
-#include "position_record.h"
 #include "presets.h"
+#include "screen_geometry.h"
+#include "wide_string.h"
 #include "window_object.h"
 
 struct ProgramState {
     WindowObject mainWindow;
-    std::wstring programFolder;
-    std::wstring winFbeIniPath;
+    DynamicWideString programFolder;
+    DynamicWideString winFbeIniPath;
     std::vector<std::wstring> presetTexts; // presets 1..N; the "No preset used" entry is not here
     ScreenPoint start;                     // as read at start-up, compared on close
     ScreenPoint lastRestored;              // where the window last stood while not minimised
@@ -24,9 +26,11 @@ struct ProgramState {
     HWND statusBar = nullptr;
     int messageBoxSize = 0;
     bool messageBoxOpen = false;
-    std::wstring lastStatusText;
+    DynamicWideString lastStatusText;
+    std::wstring followedSwitches; // the stored value the selection last followed
     HostWatchState hostWatch;
-    CompilerPathCache compilerPath;
+    IniCache ini;
+    std::wstring tipText; // the tip on show, which must outlive the tip's request
 
     int PresetCount() const { return static_cast<int>(presetTexts.size()); }
     int NoPresetOptionId() const { return ::NoPresetOptionId(PresetCount()); }
@@ -36,20 +40,10 @@ ProgramState& Program();
 
 // Checks one option of the column and clears the others.
 void SelectOption(HWND main, int optionId);
+bool IsChecked(HWND main, int id);
+// After the program wrote CompilerSwitches: that value, as the tick will read it, is one the
+// selection need not follow.
+void NoteWrittenSwitches(ProgramState& p, std::wstring_view written);
 
 inline constexpr wchar_t kNoPresetText[] = L"No preset used";
-
-// The program's control identifiers.
-enum ControlId : int {
-    kGroupBoxId = 1000,
-    kFirstOptionId = 1001,
-    kExxId = 1100,
-    kApplyId = 1102,
-    kEditId = 1103,
-    kClearId = 1104,
-    kBuildConfigurationsId = 1107,
-    kCompilerSetupId = 1108,
-    kConsoleId = 1110,
-    kStatusBarId = 200,
-};
 inline constexpr UINT kHostWatchPeriodMs = 100;

@@ -82,16 +82,21 @@ int wmain(int argc, wchar_t** argv) {
     SetForegroundWindow(main);
     Pump();
 
-    std::wstring lastStatusText;
+    const DynamicWideString ini(iniPath);
+    DynamicWideString lastStatusText;
+    const std::vector<std::wstring> presets = {L"-gen gas"};
+    std::wstring followedSwitches = L"-gen gas";
     HostWatchState state;
-    CompilerPathCache compilerPath;
+    IniCache cache;
     HostWatchContext context{.mainWindow = main,
                              .statusBar = statusBar,
-                             .winFbeIniPath = iniPath,
+                             .winFbeIniPath = ini,
+                             .presets = presets,
                              .messageBoxOpen = false,
                              .lastStatusText = lastStatusText,
+                             .followedSwitches = followedSwitches,
                              .state = state,
-                             .compilerPath = compilerPath};
+                             .ini = cache};
     HostWatchTick(context);
 
     double start = Now();
@@ -107,8 +112,8 @@ int wmain(int argc, wchar_t** argv) {
         ticking += Now() - start;
     }
     Pump();
-    const bool followed = lastStatusText.find(L"1.10.2") != std::wstring::npos ||
-                          lastStatusText.find(L"1.10.1") != std::wstring::npos;
+    const bool followed = lastStatusText.view().find(L"1.10.2") != std::wstring::npos ||
+                          lastStatusText.view().find(L"1.10.1") != std::wstring::npos;
     std::printf("settled %.1f\nwritten %.1f\n", settled, ticking / calls);
     DestroyWindow(main);
     DestroyWindow(host);

@@ -1,6 +1,7 @@
-# cmake -DEXE=... -DOBJDUMP=... -P check_executable.cmake
+# cmake -DEXE=... -DDLL=... -DOBJDUMP=... -DVERSION=... -P check_executable.cmake
 # Checks what a built MarlwickIII.exe carries: its load-time import of DLGMSGBOX from
-# DlgMsgBox.dll, its embedded manifest and its version information.
+# DlgMsgBox.dll, its embedded manifest and its version information; and that DlgMsgBox.dll
+# exports exactly the one undecorated name DLGMSGBOX.
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "objdump could not read ${EXE}")
@@ -30,4 +31,13 @@ foreach(expected "FileDescription" "Marlwick" "${VERSION}")
         message(FATAL_ERROR "the version information of ${EXE} lacks: ${expected}")
     endif()
 endforeach()
-message(STATUS "${EXE}: imports DLGMSGBOX, carries its manifest and version ${VERSION}")
+
+execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE table RESULT_VARIABLE rc)
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" exports "${table}")
+string(REGEX MATCHALL "\\[ *[0-9]+\\] [^\n]+" rows "${exports}")
+string(REGEX REPLACE "\\[ *[0-9]+\\] ([^;]+)" "\\1" names "${rows}")
+if(NOT rc EQUAL 0 OR NOT names STREQUAL "DLGMSGBOX")
+    message(FATAL_ERROR "${DLL} exports [${names}], expected exactly [DLGMSGBOX]")
+endif()
+message(STATUS "${EXE}: imports DLGMSGBOX, carries its manifest and version ${VERSION}; "
+               "${DLL} exports DLGMSGBOX alone")

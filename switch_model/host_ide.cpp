@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "handles.h"
+#include "presets.h"
 #include "settings_files.h"
 #include "text_conversion.h"
 #include "toolchain_status.h"
@@ -30,10 +32,10 @@ ULONGLONG AsTicks(const FILETIME& time) {
     return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
 }
 
-IniFileStamp StampOf(const std::wstring& path) {
+IniFileStamp StampOf(const DynamicWideString& path) {
     IniFileStamp stamp;
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!path.empty() && GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+    if (!path.view().empty() && GetFileAttributesExW(path.data(), GetFileExInfoStandard, &data)) {
         stamp.lastWrite = data.ftLastWriteTime;
         stamp.sizeHigh = data.nFileSizeHigh;
         stamp.sizeLow = data.nFileSizeLow;
@@ -49,25 +51,44 @@ bool IsSettled(const IniFileStamp& stamp) {
     return AsTicks(now) >= written && AsTicks(now) - written >= kSettledAfter100ns;
 }
 
-// The tick's compiler path. Reading the profile costs a file open, read and close through the
-// wineserver or the kernel ten times a second, so an unchanged, settled file is not read again.
-const std::string& CompilerPathOf(const std::wstring& iniPath, CompilerPathCache& cache) {
+// While another program holds WinFBE.ini open without sharing, the profile functions read every
+// value as empty; the values read before then stand until the file can be read again.
+bool HeldByAnother(const DynamicWideString& path) {
+    const UniqueFile file(CreateFileW(path.data(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// Reading the profile costs a file open, read and close through the wineserver or the kernel
+// ten times a second, so an unchanged, settled file is not read again.
+void RefreshIniCache(const DynamicWideString& iniPath, IniCache& cache) {
     IniFileStamp now = StampOf(iniPath);
-    if (now == cache.stamp && IsSettled(now))
-        return cache.compilerPath;
+    if ((now == cache.stamp && IsSettled(now)) || HeldByAnother(iniPath))
+        return;
     cache.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
+    cache.switches = WidenAnsi(ReadCompilerIniValue(iniPath, "CompilerSwitches"));
     cache.stamp = std::move(now);
-    return cache.compilerPath;
 }
 
 void ShowToolchainStatus(HostWatchContext& context) {
-    std::wstring text =
-        WidenAnsi(ToolchainStatusText(CompilerPathOf(context.winFbeIniPath, context.compilerPath)));
+    const DynamicWideString text(ToolchainStatusText(context.ini.compilerPath));
     if (text == context.lastStatusText)
         return;
-    context.lastStatusText = std::move(text);
+    context.lastStatusText = text;
     SendMessageW(context.statusBar, WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(context.lastStatusText.c_str()));
+                 reinterpret_cast<LPARAM>(context.lastStatusText.data()));
+}
+
+// The IDE's own dialogs change the stored switches too; the selection follows them silently.
+void FollowStoredSwitches(HostWatchContext& context) {
+    if (!context.ini.stamp.known) // nothing read yet
+        return;
+    const int count = static_cast<int>(context.presets.size());
+    if (const auto option =
+            OptionFollowingStoredSwitches(context.ini.switches, context.messageBoxOpen,
+                                          context.followedSwitches, context.presets))
+        CheckRadioButton(context.mainWindow, OptionIdOfPreset(1), NoPresetOptionId(count), *option);
 }
 
 // Changing the band must not activate the utility: that would take the keyboard from whatever
@@ -152,7 +173,9 @@ class FineTimerResolution {
 } // namespace
 
 bool HostWatchTick(HostWatchContext& context) {
+    RefreshIniCache(context.winFbeIniPath, context.ini);
     ShowToolchainStatus(context);
+    FollowStoredSwitches(context);
     const HWND host = FindHostWindow();
     const HWND foreground = GetForegroundWindow();
     const HostWatchInputs inputs{
@@ -187,6 +210,8 @@ void OpenHostCompilerSetup() {
     Pause();
     ReleaseKey(VK_SHIFT);
     Pause();
+    // Shift+F7 opens the IDE's options on whichever page it showed last: seven Ups reach the top
+    // of its page list from any page, and four Downs from there select the compiler's page.
     for (int i = 0; i < 7; ++i)
         TapKey(VK_UP);
     for (int i = 0; i < 4; ++i)

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "host_watch.h"
+#include "wide_string.h"
 
 inline constexpr wchar_t kHostWindowClass[] = L"WinFBE_Class";
 // The main window's timer that drives the tick; the tick stops it when the IDE is gone.
@@ -21,20 +23,24 @@ struct IniFileStamp {
     bool operator==(const IniFileStamp& other) const;
 };
 
-// The compiler path as last read, so that an unchanged file is not read ten times a second.
-struct CompilerPathCache {
+// The two values the tick uses as last read, so that an unchanged file is not read ten times a
+// second.
+struct IniCache {
     IniFileStamp stamp;
     std::string compilerPath;
+    std::wstring switches; // as the IDE reads them: at most 511 bytes of the ANSI code page
 };
 
 struct HostWatchContext {
     HWND mainWindow = nullptr;
     HWND statusBar = nullptr;
-    const std::wstring& winFbeIniPath;
+    const DynamicWideString& winFbeIniPath;
+    const std::vector<std::wstring>& presets;
     bool messageBoxOpen = false;
-    std::wstring& lastStatusText;
+    DynamicWideString& lastStatusText;
+    std::wstring& followedSwitches; // the stored value the selection last followed
     HostWatchState& state;
-    CompilerPathCache& compilerPath;
+    IniCache& ini;
 };
 
 // True when the tick ended early.

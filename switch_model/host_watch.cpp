@@ -1,5 +1,7 @@
 #include "host_watch.h"
 
+#include "presets.h"
+
 namespace {
 
 HostWatchDecision EndEarly(HostWatchAction action) {
@@ -40,4 +42,14 @@ HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState&
     if (!inputs.hostFound)
         return EndEarly(HostWatchAction::CloseSelf);
     return DecideTopmostBand(inputs, state);
+}
+
+std::optional<int> OptionFollowingStoredSwitches(std::wstring_view stored, bool messageBoxOpen,
+                                                 std::wstring& lastSeen,
+                                                 const std::vector<std::wstring>& presets) {
+    if (messageBoxOpen || stored == lastSeen)
+        return std::nullopt;
+    lastSeen = stored;
+    const auto match = FindPresetForSwitches(stored, presets);
+    return match ? OptionIdOfPreset(*match) : NoPresetOptionId(static_cast<int>(presets.size()));
 }

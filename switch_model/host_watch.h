@@ -1,6 +1,11 @@
 // One host-watch tick's decision, apart from the Win32 calls that gather and apply it.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 struct HostWatchInputs {
     bool hostFound = false;
     bool hostMinimized = false; // IsIconic of the host window; never true without a host
@@ -31,3 +36,11 @@ struct HostWatchDecision {
 // The tick's steps after the status text: follow the host's minimised state, close without a
 // host, then keep the topmost band. Updates state as the tick does and says what to apply.
 HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState& state);
+
+// The option to select when the stored CompilerSwitches differs from the value the selection last
+// followed (lastSeen, updated then), by the start-up rule; none while a box is open, so that
+// the change is picked up once it closes, and none when nothing changed, so that a selection
+// the user has made but not applied stays.
+std::optional<int> OptionFollowingStoredSwitches(std::wstring_view stored, bool messageBoxOpen,
+                                                 std::wstring& lastSeen,
+                                                 const std::vector<std::wstring>& presets);

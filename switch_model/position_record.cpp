@@ -23,8 +23,8 @@ std::int32_t GetLittleEndian(std::span<const std::uint8_t> bytes, std::size_t of
 
 std::array<std::uint8_t, 8> EncodePositionRecord(ScreenPoint point) {
     std::array<std::uint8_t, 8> record{};
-    PutLittleEndian(record.data(), point.left);
-    PutLittleEndian(record.data() + 4, point.top);
+    PutLittleEndian(record.data(), point.x);
+    PutLittleEndian(record.data() + 4, point.y);
     return record;
 }
 

@@ -1,71 +1,91 @@
 #include "preset_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
 
-// A text-mode reader: CR LF, CR and LF each end a line, and byte 0x1A ends the file.
-class PresetReader {
+// The file as a text-mode reader sees it, one byte at a time: byte 0x1A ends it.
+class TextCursor {
   public:
-    explicit PresetReader(std::string_view bytes) : text_(bytes.substr(0, bytes.find('\x1A'))) {}
+    explicit TextCursor(const NextFileBytes& next) : next_(next) {}
 
-    bool AtEnd() const { return pos_ >= text_.size(); }
-
-    std::string ReadItem() {
-        SkipBlanks();
-        if (AtEnd())
-            return {};
-        const bool quoted = text_[pos_] == '"';
-        if (quoted)
-            ++pos_;
-        return ReadRest(quoted);
+    std::optional<char> Peek() {
+        while (!ended_ && pos_ == piece_.size()) {
+            piece_ = next_();
+            pos_ = 0;
+            ended_ = piece_.empty();
+        }
+        if (!ended_ && piece_[pos_] == '\x1A')
+            ended_ = true;
+        return ended_ ? std::nullopt : std::optional<char>(piece_[pos_]);
+    }
+    bool AtEnd() { return !Peek(); }
+    void Advance() { ++pos_; }
+    bool Take(char wanted) {
+        if (Peek() != wanted)
+            return false;
+        Advance();
+        return true;
     }
 
   private:
-    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+    const NextFileBytes& next_;
+    std::string_view piece_;
+    std::size_t pos_ = 0;
+    bool ended_ = false;
+};
 
+class PresetReader {
+  public:
+    explicit PresetReader(const NextFileBytes& next) : in_(next) {}
+
+    bool AtEnd() { return in_.AtEnd(); }
+
+    std::string ReadItem() {
+        SkipBlanks();
+        if (in_.AtEnd())
+            return {};
+        return ReadRest(in_.Take('"'));
+    }
+
+  private:
     void SkipBlanks() {
-        while (!AtEnd() && IsBlank(text_[pos_]))
-            ++pos_;
+        while (in_.Take(' ') || in_.Take('\t')) {
+        }
     }
 
-    std::size_t LineEndLength() const {
-        if (AtEnd())
-            return 0;
-        if (text_[pos_] == '\r')
-            return pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n' ? 2 : 1;
-        return text_[pos_] == '\n' ? 1 : 0;
-    }
-
-    bool ConsumeLineEnd() {
-        const std::size_t length = LineEndLength();
-        pos_ += length;
-        return length != 0;
+    // CR LF, CR and LF each end a line.
+    bool TakeLineEnd() {
+        if (in_.Take('\r')) {
+            in_.Take('\n');
+            return true;
+        }
+        return in_.Take('\n');
     }
 
     // After a closing quote or a full item: blanks, then a comma or a line end is consumed;
     // anything else begins the next item.
     void FinishItem() {
         SkipBlanks();
-        if (!AtEnd() && text_[pos_] == ',')
-            ++pos_;
-        else
-            ConsumeLineEnd();
+        if (!in_.Take(','))
+            TakeLineEnd();
     }
 
     // A quoted item ends at its closing quote, an unquoted one at a comma; both end at a line
     // end, at the end of the file and after the read limit.
     std::string ReadRest(bool quoted) {
         std::string item;
-        while (!AtEnd()) {
+        while (!in_.AtEnd()) {
             if (item.size() == kPresetItemReadLimit) {
                 FinishItem();
                 break;
             }
-            if (ConsumeLineEnd())
+            if (TakeLineEnd())
                 break;
-            const char c = text_[pos_++];
+            const char c = *in_.Peek();
+            in_.Advance();
             if (quoted && c == '"') {
                 FinishItem();
                 break;
@@ -77,16 +97,15 @@ class PresetReader {
         return item;
     }
 
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    TextCursor in_;
 };
 
 } // namespace
 
-std::vector<std::string> ReadPresetItems(std::string_view fileBytes) {
-    PresetReader reader(fileBytes);
+std::vector<std::string> ReadPresetItems(const NextFileBytes& next) {
+    PresetReader reader(next);
     std::vector<std::string> items;
-    while (!reader.AtEnd() && items.size() < kMaxPresetItems) {
+    while (items.size() < kMaxPresetItems && !reader.AtEnd()) {
         std::string item = reader.ReadItem();
         item.resize(std::min(item.size(), kPresetItemLimit));
         items.push_back(std::move(item));

@@ -53,3 +53,10 @@ std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
     }
     return std::nullopt;
 }
+
+std::wstring OptionTipText(int optionNumber, const std::vector<std::wstring>& presets, bool console,
+                           bool exx, std::wstring_view stored) {
+    if (optionNumber < 1 || optionNumber > static_cast<int>(presets.size()))
+        return std::wstring(stored);
+    return ComposeSwitches(presets[static_cast<std::size_t>(optionNumber) - 1], console, exx);
+}

@@ -6,9 +6,6 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr int kMaxPresets = 32;
-inline constexpr int kPresetTextLimit = 511;
-
 inline constexpr int kSwitchPrefixRows = 8;
 // Rows 0..7 in table order: clang rows first, Console the fastest-changing flag, then -exx.
 // Any other row gives an empty prefix.
@@ -21,6 +18,11 @@ std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool ex
 // presets[0] is preset 1. Returns the lowest matching preset number.
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets);
+
+// An option's tip: for preset k (1..N) the value Apply would write with the checkboxes as they
+// stand, for "No preset used" (N + 1) the value stored now.
+std::wstring OptionTipText(int optionNumber, const std::vector<std::wstring>& presets, bool console,
+                           bool exx, std::wstring_view stored);
 
 constexpr int OptionIdOfPreset(int presetNumber) {
     return 1000 + presetNumber;

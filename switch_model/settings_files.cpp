@@ -1,5 +1,7 @@
 #include "settings_files.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -12,92 +14,94 @@
 namespace {
 
 constexpr wchar_t kCompilerSection[] = L"Compiler";
-// Far beyond any value a person writes; keeps the buffer arithmetic inside 32 bits.
-constexpr std::size_t kLongestValueRead = 1 << 24;
 
-UniqueFileHandle OpenForReading(const std::wstring& path) {
-    return UniqueFileHandle(CreateFileW(path.c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+UniqueFile OpenForReading(const DynamicWideString& path) {
+    return UniqueFile(CreateFileW(path.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// Up to maxBytes of the file; what was read before a failure.
-std::string ReadFileBytes(const std::wstring& path, std::size_t maxBytes) {
-    const UniqueFileHandle file = OpenForReading(path);
-    std::string bytes;
-    if (!file)
-        return bytes;
-    std::array<char, 4096> chunk;
-    while (bytes.size() < maxBytes) {
-        const auto wanted = static_cast<DWORD>(std::min(chunk.size(), maxBytes - bytes.size()));
+// The file's bytes a piece at a time, as a reader asks for them; a failed read ends the file.
+class PieceReader {
+  public:
+    explicit PieceReader(const DynamicWideString& path) : file_(OpenForReading(path)) {}
+    std::string_view operator()() {
         DWORD got = 0;
-        if (!ReadFile(file.get(), chunk.data(), wanted, &got, nullptr) || got == 0)
-            break;
-        bytes.append(chunk.data(), got);
+        if (!file_ || !ReadFile(file_.get(), buffer_.data(), buffer_.size(), &got, nullptr))
+            return {};
+        return {buffer_.data(), got};
     }
-    return bytes;
-}
+
+  private:
+    UniqueFile file_;
+    std::array<char, 4096> buffer_{};
+};
 
 } // namespace
 
-std::wstring ProgramFilePath(const std::wstring& programFolder, const wchar_t* fileName) {
-    std::wstring path = programFolder;
-    if (path.empty() || path.back() != L'\\')
-        path += L'\\';
-    return path + fileName;
+DynamicWideString ProgramFilePath(const DynamicWideString& programFolder, const wchar_t* fileName) {
+    DynamicWideString path = programFolder;
+    if (path.view().empty() || path.view().back() != L'\\')
+        path.AppendText(L"\\");
+    path.AppendText(fileName);
+    return path;
 }
 
-std::optional<std::vector<std::wstring>> LoadPresetTexts(const std::wstring& programFolder) {
-    const std::wstring path = ProgramFilePath(programFolder, kPresetFileName);
-    if (!FileExists(path.c_str()))
+std::optional<std::vector<std::wstring>> LoadPresetTexts(const DynamicWideString& programFolder) {
+    const DynamicWideString path = ProgramFilePath(programFolder, kPresetFileName);
+    if (!FileExists(path.data()))
         return std::nullopt;
+    PieceReader pieces(path);
     std::vector<std::wstring> presets;
-    for (const std::string& item : ReadPresetItems(ReadFileBytes(path, SIZE_MAX)))
+    for (const std::string& item : ReadPresetItems(std::ref(pieces)))
         presets.push_back(WidenAnsi(item));
     return presets;
 }
 
-bool MarkerExists(const std::wstring& programFolder, const wchar_t* markerName) {
-    return FileExists(ProgramFilePath(programFolder, markerName).c_str());
+bool MarkerExists(const DynamicWideString& programFolder, const wchar_t* markerName) {
+    return FileExists(ProgramFilePath(programFolder, markerName).data());
 }
 
-void SetMarker(const std::wstring& programFolder, const wchar_t* markerName, bool ticked) {
-    const std::wstring path = ProgramFilePath(programFolder, markerName);
-    const bool exists = FileExists(path.c_str());
+void SetMarker(const DynamicWideString& programFolder, const wchar_t* markerName, bool ticked) {
+    const DynamicWideString path = ProgramFilePath(programFolder, markerName);
+    const bool exists = FileExists(path.data());
     if (ticked && !exists) {
         // CREATE_NEW: a marker that appears meanwhile keeps its content.
-        const UniqueFileHandle created(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const UniqueFile created(CreateFileW(path.data(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
     } else if (!ticked && exists) {
-        DeleteFileW(path.c_str());
+        DeleteFileW(path.data());
     }
 }
 
-std::optional<ScreenPoint> LoadStartPosition(const std::wstring& programFolder) {
-    const std::wstring path = ProgramFilePath(programFolder, kPositionFileName);
-    if (!FileExists(path.c_str()))
+std::optional<ScreenPoint> LoadStartPosition(const DynamicWideString& programFolder) {
+    const DynamicWideString path = ProgramFilePath(programFolder, kPositionFileName);
+    if (!FileExists(path.data()))
         return std::nullopt;
-    const std::string bytes = ReadFileBytes(path, 8);
-    return DecodePositionRecord(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    const UniqueFile file = OpenForReading(path);
+    std::array<std::uint8_t, 8> record{};
+    DWORD got = 0;
+    if (file)
+        ReadFile(file.get(), record.data(), record.size(), &got, nullptr);
+    return DecodePositionRecord(std::span(record.data(), got));
 }
 
-void SaveWindowPosition(const std::wstring& programFolder, ScreenPoint now, ScreenPoint start) {
+void SaveWindowPosition(const DynamicWideString& programFolder, ScreenPoint now,
+                        ScreenPoint start) {
     if (now == start)
         return;
-    const std::wstring path = ProgramFilePath(programFolder, kPositionFileName);
-    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DynamicWideString path = ProgramFilePath(programFolder, kPositionFileName);
+    const UniqueFile file(CreateFileW(path.data(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return;
     const auto record = EncodePositionRecord(now);
     DWORD written = 0;
-    WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+    WriteFile(file.get(), record.data(), record.size(), &written, nullptr);
 }
 
 // GetFullPathNameW gives the size it needs when the buffer is too small; a cut path could
 // name another file, and the program would write there.
-std::wstring ResolveWinFbeIniPath() {
+DynamicWideString ResolveWinFbeIniPath() {
     std::wstring path(4096, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
@@ -106,34 +110,35 @@ std::wstring ResolveWinFbeIniPath() {
             return {};
         if (result < size) {
             path.resize(result);
-            return path;
+            return DynamicWideString(path);
         }
         path.resize(result);
     }
 }
 
-std::wstring ReadCompilerIniValueWide(const std::wstring& iniPath, const wchar_t* key,
+std::wstring ReadCompilerIniValueWide(const DynamicWideString& iniPath, const wchar_t* key,
                                       std::size_t maxChars) {
     // Without a key the call would list every key of the section.
-    if (iniPath.empty() || key == nullptr)
+    if (iniPath.view().empty() || key == nullptr)
         return {};
-    maxChars = std::min(maxChars, kLongestValueRead);
-    // A full buffer (result = size - 1) may hide a longer value: grow until it leaves room,
-    // or until it holds more than maxChars.
-    std::size_t size = std::min<std::size_t>(512, maxChars + 2);
+    // A full buffer (result = size - 1) may hide a longer value: grow until it leaves room, or
+    // until it holds more than maxChars. The buffer's size must fit the call's DWORD.
+    constexpr std::size_t kLargestBuffer = 0x7FFFFFFF;
+    const std::size_t wanted = std::min(maxChars, kLargestBuffer - 2);
+    std::size_t size = std::min<std::size_t>(512, wanted + 2);
     for (;;) {
         std::wstring value(size, L'\0');
         const DWORD copied = GetPrivateProfileStringW(kCompilerSection, key, L"", value.data(),
-                                                      static_cast<DWORD>(size), iniPath.c_str());
-        if (copied + 1 < size || size > maxChars + 1) {
-            value.resize(std::min<std::size_t>(copied, maxChars));
+                                                      static_cast<DWORD>(size), iniPath.data());
+        if (copied + 1 < size || size > wanted + 1) {
+            value.resize(std::min<std::size_t>(copied, wanted));
             return value;
         }
-        size = std::min(size * 2, maxChars + 2);
+        size = std::min(size * 2, wanted + 2);
     }
 }
 
-std::string ReadCompilerIniValue(const std::wstring& iniPath, const char* key) {
+std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* key) {
     // Each narrow byte needs at most two units, so this many units always fill the 511 bytes.
     constexpr std::size_t kUnitsForLimit = 2 * kIniValueLimit;
     if (key == nullptr)
@@ -143,9 +148,9 @@ std::string ReadCompilerIniValue(const std::wstring& iniPath, const char* key) {
                       kIniValueLimit);
 }
 
-bool WriteCompilerSwitches(const std::wstring& iniPath, const std::wstring& value) {
-    if (iniPath.empty())
+bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value) {
+    if (iniPath.view().empty())
         return false;
-    return WritePrivateProfileStringW(kCompilerSection, L"CompilerSwitches", value.c_str(),
-                                      iniPath.c_str()) != 0;
+    return WritePrivateProfileStringW(kCompilerSection, L"CompilerSwitches", value,
+                                      iniPath.data()) != 0;
 }

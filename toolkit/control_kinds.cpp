@@ -65,15 +65,15 @@ constexpr ControlKind kKinds[] = {
 constexpr ControlKind kUnknownKind{
     {}, "", kChild, 0, true, SetupBefore::None, SetupAfter::None, ImageKind::None, {}};
 
-bool MatchesUpperCased(std::basic_string_view<WideUnit> keyword, std::string_view upper) {
+bool MatchesUpperCased(std::wstring_view keyword, std::string_view upper) {
     return keyword.size() == upper.size() &&
-           std::equal(keyword.begin(), keyword.end(), upper.begin(), [](WideUnit k, char u) {
+           std::equal(keyword.begin(), keyword.end(), upper.begin(), [](wchar_t k, char u) {
                return std::towupper(static_cast<std::wint_t>(k)) ==
                       static_cast<std::wint_t>(static_cast<unsigned char>(u));
            });
 }
 
-bool RowHasKeyword(const ControlKind& kind, std::basic_string_view<WideUnit> keyword) {
+bool RowHasKeyword(const ControlKind& kind, std::wstring_view keyword) {
     return std::any_of(kind.keywords.begin(), kind.keywords.end(), [&](std::string_view k) {
         return !k.empty() && MatchesUpperCased(keyword, k);
     });
@@ -81,7 +81,7 @@ bool RowHasKeyword(const ControlKind& kind, std::basic_string_view<WideUnit> key
 
 } // namespace
 
-const ControlKind& FindControlKind(std::basic_string_view<WideUnit> keyword) {
+const ControlKind& FindControlKind(std::wstring_view keyword) {
     const auto row =
         std::find_if(std::begin(kKinds), std::end(kKinds),
                      [&](const ControlKind& kind) { return RowHasKeyword(kind, keyword); });

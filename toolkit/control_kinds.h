@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "wide_string.h"
-
 // Set-up a control needs before its window exists.
 enum class SetupBefore {
     None,
@@ -53,6 +51,6 @@ inline constexpr std::size_t kClassNameUnits = 260;
 
 // The row for a keyword, matched without regard to case; unknown keywords get a row that
 // names the keyword itself as class and creates a hidden child.
-const ControlKind& FindControlKind(std::basic_string_view<WideUnit> keyword);
+const ControlKind& FindControlKind(std::wstring_view keyword);
 std::uint32_t ResolveStyle(const ControlKind& kind, std::uint32_t given);
 std::uint32_t ResolveExStyle(const ControlKind& kind, std::uint32_t given);

@@ -1,13 +1,9 @@
 #include "geometry.h"
 
-#include "centring.h"
+#include "placement.h"
 #include "scaling.h"
 
 namespace {
-
-ScreenRect ToScreenRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 RECT WorkArea() {
     RECT work{};

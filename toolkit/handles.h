@@ -1,73 +1,54 @@
-// Move-only owners for the Win32 handles the program releases.
+// Move-only owners for the Win32 handles the program and DlgMsgBox.dll release. Header only, so
+// the library shares them without linking the toolkit.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <utility>
 
-namespace handles_detail {
-template <auto Release> struct Releaser {
-    template <typename T> void operator()(T handle) const noexcept { Release(handle); }
-};
-template <typename Handle, auto Release>
-using Owner = std::unique_ptr<std::remove_pointer_t<Handle>, Releaser<Release>>;
-
-inline void CloseFind(HANDLE h) noexcept {
-    if (h != INVALID_HANDLE_VALUE)
-        FindClose(h);
-}
-inline void CloseFile(HANDLE h) noexcept {
-    if (h != INVALID_HANDLE_VALUE)
-        CloseHandle(h);
-}
-} // namespace handles_detail
-
-using UniqueHfont = handles_detail::Owner<HFONT, &DeleteObject>;
-using UniqueHbrush = handles_detail::Owner<HBRUSH, &DeleteObject>;
-using UniqueHmodule = handles_detail::Owner<HMODULE, &FreeLibrary>;
-using UniqueHaccel = handles_detail::Owner<HACCEL, &DestroyAcceleratorTable>;
-using UniqueHandle = handles_detail::Owner<HANDLE, &CloseHandle>;
-
-// Handles whose invalid value is INVALID_HANDLE_VALUE rather than null.
-class UniqueFindHandle {
+// Owns one handle and frees it with Release unless it is empty: null, or INVALID_HANDLE_VALUE
+// for the kernel handles that use that value for "none".
+template <typename Handle, auto Release, bool MinusOneIsEmpty = false> class UniqueOwner {
   public:
-    explicit UniqueFindHandle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-    UniqueFindHandle(UniqueFindHandle&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
-    UniqueFindHandle& operator=(UniqueFindHandle&& o) noexcept {
-        std::swap(h_, o.h_);
+    UniqueOwner() = default;
+    explicit UniqueOwner(Handle handle) : handle_(handle) {}
+    UniqueOwner(UniqueOwner&& other) noexcept : handle_(std::exchange(other.handle_, Empty())) {}
+    UniqueOwner& operator=(UniqueOwner&& other) noexcept {
+        reset(std::exchange(other.handle_, Empty()));
         return *this;
     }
-    UniqueFindHandle(const UniqueFindHandle&) = delete;
-    UniqueFindHandle& operator=(const UniqueFindHandle&) = delete;
-    ~UniqueFindHandle() { handles_detail::CloseFind(h_); }
-    HANDLE get() const { return h_; }
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
+    UniqueOwner(const UniqueOwner&) = delete;
+    UniqueOwner& operator=(const UniqueOwner&) = delete;
+    ~UniqueOwner() { reset(); }
 
-  private:
-    HANDLE h_;
-};
-
-class UniqueFileHandle {
-  public:
-    explicit UniqueFileHandle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
-    UniqueFileHandle(UniqueFileHandle&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
-    UniqueFileHandle& operator=(UniqueFileHandle&& o) noexcept {
-        std::swap(h_, o.h_);
-        return *this;
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Empty(); }
+    void reset(Handle handle = Empty()) {
+        if (handle_ != Empty())
+            Release(handle_);
+        handle_ = handle;
     }
-    UniqueFileHandle(const UniqueFileHandle&) = delete;
-    UniqueFileHandle& operator=(const UniqueFileHandle&) = delete;
-    ~UniqueFileHandle() { handles_detail::CloseFile(h_); }
-    HANDLE get() const { return h_; }
-    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
 
   private:
-    HANDLE h_;
+    static Handle Empty() {
+        if constexpr (MinusOneIsEmpty)
+            return INVALID_HANDLE_VALUE;
+        else
+            return nullptr;
+    }
+
+    Handle handle_ = Empty();
 };
 
-// A device context taken with GetDC and given back with ReleaseDC.
+using UniqueFont = UniqueOwner<HFONT, &DeleteObject>;
+using UniqueBrush = UniqueOwner<HBRUSH, &DeleteObject>;
+using UniqueIcon = UniqueOwner<HICON, &DestroyIcon>;
+using UniqueModule = UniqueOwner<HMODULE, &FreeLibrary>;
+using UniqueAccel = UniqueOwner<HACCEL, &DestroyAcceleratorTable>;
+using UniqueFile = UniqueOwner<HANDLE, &CloseHandle, true>;
+using UniqueFind = UniqueOwner<HANDLE, &FindClose, true>;
+
+// A device context taken with GetDC and given back with ReleaseDC; a null window is the screen.
 class WindowDc {
   public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}

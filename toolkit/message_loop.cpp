@@ -1,4 +1,6 @@
-#include "geometry.h"
+#include "message_loop.h"
+
+#include "system_command.h"
 #include "window_object.h"
 
 int WindowObject::RunMessageLoop(int showCommand) {
@@ -31,7 +33,7 @@ LRESULT CALLBACK DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         SendMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != SC_CLOSE)
+        if (!IsCloseCommand(wParam))
             break;
         SendMessageW(window, WM_CLOSE, 0, 0);
         return 0;

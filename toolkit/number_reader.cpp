@@ -6,35 +6,35 @@
 
 namespace {
 
-using Text = std::basic_string_view<WideUnit>;
+using Text = std::wstring_view;
 
-bool IsBlank(WideUnit c) {
-    return c == u' ' || c == u'\t';
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
 }
-bool IsDigit(WideUnit c) {
-    return c >= u'0' && c <= u'9';
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
 }
 
-int DigitValue(WideUnit c) {
+int DigitValue(wchar_t c) {
     if (IsDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'z')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'Z')
-        return c - u'A' + 10;
+        return c - L'0';
+    if (c >= L'a' && c <= L'z')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'Z')
+        return c - L'A' + 10;
     return 99;
 }
 
-int RadixOf(WideUnit letter) {
+int RadixOf(wchar_t letter) {
     switch (letter) {
-    case u'H':
-    case u'h':
+    case L'H':
+    case L'h':
         return 16;
-    case u'O':
-    case u'o':
+    case L'O':
+    case L'o':
         return 8;
-    case u'B':
-    case u'b':
+    case L'B':
+    case L'b':
         return 2;
     default:
         return 0;
@@ -44,7 +44,7 @@ int RadixOf(WideUnit letter) {
 // "&H1F" and its kind; the digits wrap at 64 bits as the runtime's unsigned reader does.
 double ReadRadixNumber(Text digits, int radix) {
     std::uint64_t value = 0;
-    for (WideUnit c : digits) {
+    for (wchar_t c : digits) {
         const int digit = DigitValue(c);
         if (digit >= radix)
             break;
@@ -60,7 +60,7 @@ std::size_t SkipDigits(Text text, std::size_t at) {
 }
 
 std::size_t SkipSign(Text text, std::size_t at) {
-    return at < text.size() && (text[at] == u'+' || text[at] == u'-') ? at + 1 : at;
+    return at < text.size() && (text[at] == L'+' || text[at] == L'-') ? at + 1 : at;
 }
 
 // Length of the longest prefix that forms a decimal number; 0 when there is none.
@@ -68,14 +68,14 @@ std::size_t DecimalLength(Text text) {
     const std::size_t signEnd = SkipSign(text, 0);
     std::size_t end = SkipDigits(text, signEnd);
     bool anyDigit = end > signEnd;
-    if (end < text.size() && text[end] == u'.') {
+    if (end < text.size() && text[end] == L'.') {
         const std::size_t fractionEnd = SkipDigits(text, end + 1);
         anyDigit = anyDigit || fractionEnd > end + 1;
         end = fractionEnd;
     }
     if (!anyDigit)
         return 0;
-    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
+    if (end < text.size() && (text[end] == L'e' || text[end] == L'E')) {
         const std::size_t exponentSign = SkipSign(text, end + 1);
         const std::size_t exponentEnd = SkipDigits(text, exponentSign);
         if (exponentEnd > exponentSign)
@@ -99,7 +99,7 @@ double ReadNumber(Text text) {
     while (start < text.size() && IsBlank(text[start]))
         ++start;
     text.remove_prefix(start);
-    if (text.size() >= 2 && text[0] == u'&') {
+    if (text.size() >= 2 && text[0] == L'&') {
         const int radix = RadixOf(text[1]);
         return radix == 0 ? 0.0 : ReadRadixNumber(text.substr(2), radix);
     }
@@ -107,7 +107,7 @@ double ReadNumber(Text text) {
 }
 
 std::optional<std::uint16_t> ImageResourceNumber(Text text) {
-    if (text.empty() || text[0] != u'#')
+    if (text.empty() || text[0] != L'#')
         return std::nullopt;
     const double number = ReadNumber(text.substr(1));
     if (!std::isfinite(number))

@@ -3,20 +3,20 @@
 #include <windows.h>
 
 #include "handles.h"
-#include "module_path.h"
+#include "paths_rules.h"
 
 namespace {
+
 // Beyond the longest path Windows accepts, so the loop always ends.
 constexpr DWORD kModulePathCeiling = 65536;
-} // namespace
 
 // GetModuleFileNameW cuts a path that does not fit and says so only by filling the buffer, so
 // grow until it leaves room: a cut path could name another folder.
-std::wstring ModuleFilePathOf(HMODULE module) {
+std::wstring ModuleFilePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD written = GetModuleFileNameW(module, path.data(), size);
+        const DWORD written = GetModuleFileNameW(nullptr, path.data(), size);
         if (written < size || size >= kModulePathCeiling) {
             path.resize(written < size ? written : 0);
             return path;
@@ -25,22 +25,20 @@ std::wstring ModuleFilePathOf(HMODULE module) {
     }
 }
 
-std::wstring ModuleFilePath() {
-    return ModuleFilePathOf(nullptr);
+} // namespace
+
+DynamicWideString ExeName() {
+    return DynamicWideString(ExeNameFromModulePath(ModuleFilePath()));
 }
 
-std::wstring ExeName() {
-    return ExeNameFromModulePath(ModuleFilePath());
-}
-
-std::wstring ExePath() {
-    return ExePathFromModulePath(ModuleFilePath());
+DynamicWideString ExePath() {
+    return DynamicWideString(ExePathFromModulePath(ModuleFilePath()));
 }
 
 bool FileExists(const wchar_t* path) {
     if (path == nullptr)
         return false;
     WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW(path, &found));
+    const UniqueFind search(FindFirstFileW(path, &found));
     return search && AttributesNameAFile(found.dwFileAttributes);
 }

@@ -1,19 +1,10 @@
 // The executable's name and folder, and whether a file exists.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include "wide_string.h"
 
-// Pure rules, on a module path as GetModuleFileNameW gives it.
-std::wstring ExeNameFromModulePath(std::wstring_view modulePath);
-std::wstring ExePathFromModulePath(std::wstring_view modulePath);
-bool AttributesNameAFile(std::uint32_t fileAttributes); // not a folder, not temporary
-
-#ifdef _WIN32
-// The full module path, never cut however long it is.
-std::wstring ModuleFilePath();
-std::wstring ExeName();
-std::wstring ExePath();
+// The file name without folder and extension: "prog" for C:\Tools\prog.exe.
+DynamicWideString ExeName();
+// The folder without a trailing backslash, but a drive root keeps its own: C:\Tools, D:\.
+DynamicWideString ExePath();
 bool FileExists(const wchar_t* path);
-#endif

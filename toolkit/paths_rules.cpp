@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "paths_rules.h"
 
 namespace {
 

@@ -21,7 +21,7 @@ template <std::size_t Units> void CopyTruncated(wchar_t (&target)[Units], const 
 
 // A library loaded for one look-up and released on scope exit.
 template <typename Function> struct LibraryFunction {
-    UniqueHmodule library;
+    UniqueModule library;
     Function function = nullptr;
 
     LibraryFunction(const wchar_t* libraryName, const char* functionName)
@@ -82,41 +82,6 @@ WindowObject::~WindowObject() {
     accelEntries_.clear();
 }
 
-WindowObject::WindowObject(WindowObject&& other) noexcept {
-    Swap(other);
-}
-
-WindowObject& WindowObject::operator=(WindowObject&& other) noexcept {
-    WindowObject taken(std::move(other));
-    Swap(taken);
-    return *this;
-}
-
-void WindowObject::Swap(WindowObject& other) noexcept {
-    std::swap(hWindow, other.hWindow);
-    std::swap(hInstance, other.hInstance);
-    std::swap(dpi, other.dpi);
-    std::swap(ratioX, other.ratioX);
-    std::swap(ratioY, other.ratioY);
-    std::swap(hFont_, other.hFont_);
-    std::swap(hAccel_, other.hAccel_);
-    std::swap(classAtom_, other.classAtom_);
-    std::swap(className_, other.className_);
-    std::swap(fontSize_, other.fontSize_);
-    std::swap(fontName_, other.fontName_);
-    std::swap(accelEntries_, other.accelEntries_);
-    std::swap(hRichEditLib_, other.hRichEditLib_);
-    PointWindowAtThis(other);
-    other.PointWindowAtThis(*this);
-}
-
-// The window keeps finding its object after the object has moved.
-void WindowObject::PointWindowAtThis(const WindowObject& previous) {
-    if (hWindow && IsWindow(hWindow) &&
-        GetWindowLongPtrW(hWindow, 0) == reinterpret_cast<LONG_PTR>(&previous))
-        SetWindowLongPtrW(hWindow, 0, reinterpret_cast<LONG_PTR>(this));
-}
-
 void WindowObject::SetDpi(float requested) {
     dpi = NearestEven(requested);
     if (dpi < 0) {
@@ -150,7 +115,7 @@ bool WindowObject::SetFont(const wchar_t* face, int points, int weight, bool ita
                            bool strikeOut, BYTE charSet) {
     wchar_t faceName[32];
     CopyTruncated(faceName, face && face[0] != L'\0' ? face : fontName_);
-    UniqueHfont made(MakeFont(faceName, points, weight, italic, underline, strikeOut, charSet));
+    UniqueFont made(MakeFont(faceName, points, weight, italic, underline, strikeOut, charSet));
     if (!made)
         return false;
     hFont_ = std::move(made);

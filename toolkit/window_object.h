@@ -42,8 +42,6 @@ class WindowObject {
   public:
     WindowObject();
     ~WindowObject();
-    WindowObject(WindowObject&& other) noexcept;
-    WindowObject& operator=(WindowObject&& other) noexcept;
     WindowObject(const WindowObject&) = delete;
     WindowObject& operator=(const WindowObject&) = delete;
 
@@ -64,25 +62,17 @@ class WindowObject {
     float ratioX = 1.0f;
     float ratioY = 1.0f;
 
-    HFONT font() const { return hFont_.get(); }
-    ATOM classAtom() const { return classAtom_; }
-    const wchar_t* className() const { return className_; }
-    const wchar_t* fontName() const { return fontName_; }
-    int fontSize() const { return fontSize_; }
-
   private:
-    void Swap(WindowObject& other) noexcept;
-    void PointWindowAtThis(const WindowObject& previous);
     bool RegisterWindowClass(WNDPROC windowProc);
     void SetUpBefore(const ControlKind& kind, ControlSpec& geometry);
     void SetUpAfter(const ControlKind& kind, HWND control, const ControlSpec& spec) const;
 
-    UniqueHfont hFont_;
-    UniqueHaccel hAccel_;
+    UniqueFont hFont_;
+    UniqueAccel hAccel_;
     ATOM classAtom_ = 0;
     wchar_t className_[260] = {};
     int fontSize_ = 0;
     wchar_t fontName_[32] = {};
     std::vector<ACCEL> accelEntries_;
-    UniqueHmodule hRichEditLib_;
+    UniqueModule hRichEditLib_;
 };

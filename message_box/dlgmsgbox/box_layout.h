@@ -1,6 +1,8 @@
 // The box's arithmetic: where its parts go and where it appears. Everything is in device pixels.
 #pragma once
 
+#include "screen_geometry.h"
+
 namespace dlgmsgbox {
 
 struct BoxSize {
@@ -9,21 +11,8 @@ struct BoxSize {
     bool operator==(const BoxSize&) const = default;
 };
 
-struct BoxRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const BoxRect&) const = default;
-};
-
-struct BoxPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const BoxPoint&) const = default;
-};
+using BoxRect = ScreenRect;
+using BoxPoint = ScreenPoint;
 
 // What the box measured of its contents before laying itself out.
 struct BoxMetrics {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "box_handles.h"
 #include "box_layout.h"
 #include "disabled_windows.h"
+#include "handles.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -21,6 +21,26 @@ constexpr int kIconPixelsAt96 = 32;
 HINSTANCE ThisModule() {
     return reinterpret_cast<HINSTANCE>(&__ImageBase);
 }
+
+// A window class registered for the life of one box. A box opened while another is up finds
+// the class already there and leaves its removal to the outer one.
+class ClassRegistration {
+  public:
+    explicit ClassRegistration(const WNDCLASSEXW& windowClass)
+        : instance_(windowClass.hInstance), name_(windowClass.lpszClassName),
+          owned_(RegisterClassExW(&windowClass) != 0) {}
+    ClassRegistration(const ClassRegistration&) = delete;
+    ClassRegistration& operator=(const ClassRegistration&) = delete;
+    ~ClassRegistration() {
+        if (owned_)
+            UnregisterClassW(name_, instance_);
+    }
+
+  private:
+    HINSTANCE instance_;
+    const wchar_t* name_;
+    bool owned_;
+};
 
 // Everything the box draws with, measured and laid out before its window exists.
 struct BoxParts {
@@ -65,7 +85,7 @@ UniqueFont MakeFont(const wchar_t* face, int points, int dpi) {
 }
 
 BoxSize MeasureText(HDC dc, HFONT font, const wchar_t* text, int maxWidth) {
-    SelectedFont selected(dc, font);
+    SelectedObject selected(dc, font);
     RECT bounds{0, 0, maxWidth, 0};
     DrawTextW(dc, text, -1, &bounds, DT_CALCRECT | kTextFormat);
     TEXTMETRICW metrics{};
@@ -80,7 +100,7 @@ int CaptionWidth(HDC dc, const wchar_t* caption) {
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return 0;
     const UniqueFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
-    SelectedFont selected(dc, font.get());
+    SelectedObject selected(dc, font.get());
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption, lstrlenW(caption), &extent);
     // Room for the close button and the frame's margins beside the caption text.
@@ -112,7 +132,7 @@ HMONITOR MonitorFor(HWND owner) {
 }
 
 void PrepareParts(BoxParts& parts, const BoxRequest& request, HWND owner) {
-    const ScreenDc screen;
+    const WindowDc screen(nullptr);
     parts.dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     parts.textFont = MakeFont(request.fontFace, request.fontPoints, parts.dpi);
     parts.buttonFont = MakeFont(request.fontFace, request.buttonPoints, parts.dpi);

@@ -1,0 +1,17 @@
+// The identifiers of the main window's controls and timer, and of the Edit box's field. The end-
+// to-end tests address the running program by the same numbers.
+#pragma once
+
+enum ControlId : int {
+    kGroupBoxId = 1000,
+    kFirstOptionId = 1001, // preset k is 1000 + k; "No preset used" follows the last preset
+    kExxId = 1100,
+    kApplyId = 1102,
+    kEditId = 1103,
+    kClearId = 1104,
+    kBuildConfigurationsId = 1107,
+    kCompilerSetupId = 1108,
+    kConsoleId = 1110,
+    kStatusBarId = 200,
+    kEditFieldId = 101,
+};

@@ -1,0 +1,642 @@
+// The real MarlwickIII.exe beside a stand-in IDE, driven from this process as a person or the
+// IDE would: one row per flow, the files it starts with and its steps, each something a person
+// or the IDE does or something a person would then check.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <sstream>
+
+#include "control_ids.h"
+#include "handles.h"
+#include "support.h"
+
+namespace {
+
+using support::path;
+using support::WaitUntil;
+using Bytes = std::optional<std::string>;
+
+// The files a flow starts with, laid out as on a user's machine: Tools\ holds the program,
+// Settings\WinFBE.ini is the IDE's.
+struct Given {
+    const wchar_t* exe = L"MarlwickIII.exe";
+    Bytes presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n";
+    bool winFbeIni = true;
+    const char* switches = "-w all -fpmode fast -fpu sse -gen gcc -O 2"; // null: no key
+    Bytes console = {}, exx = {}, position = {};                         // the state files
+    Bytes hold = {}; // how long the recording one holds its boxes (DlgMsgBox.hold)
+};
+
+path FromHost(const char* hostPath) {
+    std::wstring wide(hostPath, hostPath + std::strlen(hostPath));
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    return L"Z:" + wide;
+}
+
+HWND FindWindowOf(DWORD processId, const wchar_t* className, const wchar_t* caption) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, caption));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId)
+            return window;
+    }
+    return nullptr;
+}
+
+struct Process {
+    UniqueOwner<HANDLE, &CloseHandle> handle;
+    DWORD id = 0;
+    bool Running() const { return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(handle.get(), &code);
+        return code;
+    }
+};
+
+// One flow's scratch layout and the processes it started, each ended by its id at the end.
+class World {
+  public:
+    explicit World(const Given& given) : exe_(given.exe) {
+        std::filesystem::create_directories(Ini().parent_path());
+        std::filesystem::create_directories(Tools(L""));
+        CopyFileW(FromHost(E2E_APP).c_str(), Tools(given.exe).c_str(), FALSE);
+        CopyFileW(FromHost(E2E_RECORDING_BOX).c_str(), Tools(L"DlgMsgBox.dll").c_str(), FALSE);
+        for (const auto& [name, bytes] : {std::pair{L"MarlwickIII.ini", given.presets},
+                                          {L"ConsoleIII.dat", given.console},
+                                          {L"exxIII.dat", given.exx},
+                                          {L"MWpositionIII.dat", given.position},
+                                          {L"DlgMsgBox.hold", given.hold}})
+            if (bytes)
+                support::WriteBytes(Tools(name), *bytes);
+        const std::string switches =
+            given.switches ? std::string("CompilerSwitches=") + given.switches + "\r\n" : "";
+        if (given.winFbeIni)
+            support::WriteBytes(Ini(), "; WinFBE\r\n[Options]\r\nLanguage=english\r\n\r\n"
+                                       "[Compiler]\r\n" +
+                                           switches +
+                                           "FBWINCompiler32=C:\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0"
+                                           "\\fbc32.exe\r\n\r\n[Files]\r\nFile1=C:\\a.bas\r\n");
+    }
+
+    ~World() {
+        lock.reset();
+        for (const Process& process : processes_)
+            if (const HANDLE byId = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id)) {
+                TerminateProcess(byId, 1);
+                WaitForSingleObject(byId, support::kWaitMs);
+                CloseHandle(byId);
+            }
+    }
+
+    Process& Start(const path& exe, const std::wstring& arguments) {
+        std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       exe.parent_path().c_str(), &startup, &info);
+        CloseHandle(info.hThread);
+        return processes_.emplace_back(UniqueOwner<HANDLE, &CloseHandle>(info.hProcess),
+                                       info.dwProcessId);
+    }
+
+    // The stand-in IDE, or another program of a class the utility does not look for.
+    HWND StartWindow(const wchar_t* className, const wchar_t* log) {
+        const Process& process =
+            Start(FromHost(E2E_IDE), L"\"" + (Root() / log).wstring() + L"\" " + className);
+        HWND window = nullptr;
+        WaitUntil([&] { return (window = FindWindowOf(process.id, className, nullptr)); });
+        return window;
+    }
+
+    void StartApp(bool withIde = true) {
+        if (withIde && !IsWindow(ide))
+            ide = StartWindow(L"WinFBE_Class", L"keys.log");
+        app = &Start(Tools(exe_.c_str()), L"");
+    }
+
+    path Root() const { return scratch_.Root(); }
+    path Tools(const wchar_t* name) const { return Root() / L"Tools" / name; }
+    path Ini() const { return Root() / L"Settings" / L"WinFBE.ini"; }
+
+    // Every file of Tools and Settings with its bytes, the recording box's own files aside.
+    std::vector<std::pair<std::wstring, std::string>> Files() const {
+        std::vector<std::pair<std::wstring, std::string>> files;
+        for (const path& folder : {Tools(L""), Ini().parent_path()})
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                if (entry.path().extension() != L".log" && entry.path().extension() != L".hold")
+                    files.emplace_back(entry.path().filename(),
+                                       support::ReadBytes(entry.path()).value_or("?"));
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    Process* app = nullptr;
+    HWND main = nullptr, ide = nullptr, third = nullptr, editBox = nullptr;
+    UniqueFile lock;
+    int ticks = 0;
+    std::size_t keysSeen = 0;
+
+  private:
+    support::ScratchFolder scratch_;
+    std::wstring exe_;
+    std::deque<Process> processes_; // app keeps its address
+};
+
+using Step = std::function<void(World&)>;
+// STEP(Name, (parameters), { body }) defines Name(parameters): a step of a flow, whose body acts
+// on or checks w, the flow's world.
+#define STEP(name, parameters, ...)                                                                \
+    Step name parameters {                                                                         \
+        return [=](World & w) __VA_ARGS__;                                                         \
+    }
+constexpr int kNoPreset = 1005; // with the four presets every flow starts with but one
+
+std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, 0, support::kWaitMs, &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+// By WM_GETTEXT, which the controls of another process answer for themselves.
+std::wstring TextOf(HWND window) {
+    std::wstring text(Send(window, WM_GETTEXTLENGTH).value_or(0) + 1, L'\0');
+    text.resize(
+        Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())).value_or(0));
+    return text;
+}
+
+bool IsChecked(HWND main, int id) {
+    return Send(GetDlgItem(main, id), BM_GETCHECK).value_or(0) == BST_CHECKED;
+}
+
+RECT RectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+std::string Position(std::int32_t x, std::int32_t y) {
+    std::string bytes(8, '\0');
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<char>(static_cast<std::uint32_t>(x) >> (8 * i));
+        bytes[4 + i] = static_cast<char>(static_cast<std::uint32_t>(y) >> (8 * i));
+    }
+    return bytes;
+}
+
+// ---- Starting and ending ----
+
+STEP(Start, (), {
+    w.StartApp();
+    ASSERT_TRUE(WaitUntil([&] {
+        w.main = FindWindowOf(w.app->id, nullptr, L"MWK III");
+        return w.main && IsWindowVisible(w.main);
+    })) << "the main window did not show";
+})
+
+STEP(Ended, (), {
+    ASSERT_TRUE(WaitUntil([&] { return !w.app->Running(); })) << "the program runs on";
+    EXPECT_EQ(w.app->ExitCode(), 0u) << "exit code";
+})
+
+// Started, it ends by itself; beside the IDE none of its windows ever shows.
+STEP(EndsByItself, (bool withIde = true), {
+    w.StartApp(withIde);
+    bool seen = false;
+    WaitUntil([&] {
+        const HWND any = FindWindowOf(w.app->id, nullptr, nullptr);
+        seen = seen || (any && IsWindowVisible(any));
+        return !w.app->Running();
+    });
+    Ended()(w);
+    EXPECT_FALSE(seen && withIde) << "a window of the program showed";
+})
+
+STEP(CloseApp, (), {
+    PostMessageW(w.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Ended()(w);
+})
+
+STEP(SecondCopy, (), {
+    const Process& second = w.Start(w.Tools(L"MarlwickIII.exe"), L"");
+    ASSERT_TRUE(WaitUntil([&] { return !second.Running(); })) << "the second copy runs on";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(w.app->Running()) << "the first copy ended";
+})
+
+// ---- The main window ----
+
+STEP(Click, (int id), { ASSERT_TRUE(Send(GetDlgItem(w.main, id), BM_CLICK)) << id; })
+
+// Apply, Clear and the IDE buttons, answered once the program has handled them.
+STEP(Press, (int id), {
+    ASSERT_TRUE(Send(w.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(w.main, id))))
+        << "button " << id << " was not handled";
+})
+
+// Sets the two checkboxes as a person clicks them, or with check only says how they stand.
+STEP(Ticks, (bool console, bool exx, bool check = false), {
+    for (const auto& [id, ticked] : {std::pair{kConsoleId, console}, {kExxId, exx}}) {
+        EXPECT_TRUE(!check || IsChecked(w.main, id) == ticked) << "checkbox " << id;
+        if (IsChecked(w.main, id) != ticked)
+            Click(id)(w);
+    }
+})
+
+STEP(Selected, (int id), {
+    std::vector<int> checked;
+    EXPECT_TRUE(WaitUntil([&] {
+        checked.clear();
+        for (int option = kFirstOptionId; option <= kFirstOptionId + 32; ++option)
+            if (IsChecked(w.main, option))
+                checked.push_back(option);
+        return checked == std::vector<int>{id};
+    })) << "selected: "
+        << ::testing::PrintToString(checked) << ", not " << id;
+})
+
+STEP(Status, (std::wstring text), {
+    const HWND bar = GetDlgItem(w.main, kStatusBarId);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(bar) == text; }))
+        << "the status bar shows \"" << support::Utf8(TextOf(bar)) << "\"";
+})
+
+STEP(Write, (const wchar_t* key, std::wstring value),
+     { ASSERT_TRUE(WritePrivateProfileStringW(L"Compiler", key, value.c_str(), w.Ini().c_str())); })
+
+// Waits until the timer has ticked once more: it changes the compiler path and waits for the
+// status bar to follow.
+STEP(Tick, (), {
+    const std::wstring mark = L"t" + std::to_wstring(++w.ticks);
+    Write(L"FBWINCompiler32", L"C:\\FreeBASIC-" + mark + L"-gcc-" + mark + L"\\fbc.exe")(w);
+    Status(L" fbc " + mark + L" / gcc " + mark)(w);
+})
+
+// ---- Files and boxes ----
+
+STEP(Stored, (std::wstring value), {
+    const auto stored = [&] { return support::CompilerValue(w.Ini(), L"CompilerSwitches"); };
+    EXPECT_TRUE(WaitUntil([&] { return stored() == value; }))
+        << "CompilerSwitches holds \"" << support::Utf8(stored().value_or(L"(no key)")) << "\"";
+})
+
+STEP(File, (const wchar_t* name, Bytes bytes),
+     { EXPECT_EQ(support::ReadBytes(w.Tools(name)), bytes); })
+
+// The steps create, delete and change no file.
+STEP(Unchanged, (std::vector<Step> steps), {
+    const auto before = w.Files();
+    for (const Step& step : steps)
+        step(w);
+    EXPECT_EQ(w.Files(), before) << "a file changed";
+})
+
+STEP(Lock, (bool locked), {
+    w.lock.reset(
+        locked ? CreateFileW(w.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+               : INVALID_HANDLE_VALUE);
+})
+
+// Every box the program asked the recording DlgMsgBox.dll for so far, in order, as
+// "text | caption | style | size | owner", the owner "none", or "main" or another "window",
+// "shown" or "hidden".
+STEP(Shown, (std::vector<std::string> boxes), {
+    const auto recorded = [&] {
+        std::vector<std::string> lines;
+        std::istringstream log(support::ReadBytes(w.Tools(L"DlgMsgBox.log")).value_or(""));
+        const std::string main = std::to_string(reinterpret_cast<std::uintptr_t>(w.main));
+        for (std::string line; std::getline(log, line); lines.push_back(line))
+            if (const auto at = line.find("owner="); at != std::string::npos)
+                line.replace(at, line.find(' ', at) - at,
+                             line.substr(at + 6, line.find(' ', at) - at - 6) == main ? "main"
+                                                                                      : "window");
+        return lines;
+    };
+    WaitUntil([&] { return recorded().size() >= boxes.size(); });
+    EXPECT_EQ(recorded(), boxes);
+})
+
+// ---- The Edit box ----
+
+STEP(EditOpen, (), {
+    PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(kEditId, BN_CLICKED), 0);
+    ASSERT_TRUE(WaitUntil([&] {
+        w.editBox = FindWindowOf(w.app->id, nullptr, L"MWK III - Edit");
+        return w.editBox && IsWindowVisible(w.editBox);
+    })) << "no Edit box";
+})
+
+// The stored value in the field, whole and selected, under the prompt; the main window owns it
+// and takes no input meanwhile. (Wine's user32 has no words of its own for OK and Cancel.)
+STEP(EditShows, (std::wstring value), {
+    const HWND field = GetDlgItem(w.editBox, kEditFieldId);
+    EXPECT_EQ(TextOf(field), value);
+    EXPECT_EQ(Send(field, EM_GETSEL), MAKELONG(0, value.size()));
+    EXPECT_TRUE(FindWindowExW(w.editBox, nullptr, L"Static",
+                              L"Additional compiler option switches (optional)"));
+    EXPECT_EQ(TextOf(GetDlgItem(w.editBox, IDOK)) + TextOf(GetDlgItem(w.editBox, IDCANCEL)),
+              L"&Ok&Cancel");
+    EXPECT_EQ(GetWindow(w.editBox, GW_OWNER), w.main);
+    EXPECT_FALSE(IsWindowEnabled(w.main));
+})
+
+enum class Leave { Ok, Cancel, Escape, CloseButton };
+
+// Leaves the Edit box, having typed the text first when there is one.
+STEP(EditLeave, (Leave how, std::optional<std::wstring> typed = std::nullopt), {
+    const HWND box = w.editBox;
+    if (typed)
+        Send(GetDlgItem(box, kEditFieldId), WM_SETTEXT, 0,
+             reinterpret_cast<LPARAM>(typed->c_str()));
+    if (how == Leave::Ok || how == Leave::Cancel)
+        PostMessageW(GetDlgItem(box, how == Leave::Ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+    if (how == Leave::Escape)
+        PostMessageW(GetDlgItem(box, kEditFieldId), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    if (how == Leave::CloseButton)
+        PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) && IsWindowEnabled(w.main); }))
+        << "the Edit box stays, or the main window takes no input";
+})
+
+// ---- Beside the IDE ----
+
+STEP(Front, (HWND World::*window), {
+    if (window == &World::third && !w.third)
+        w.third = w.StartWindow(L"Third_Class", L"third.log");
+    SetForegroundWindow(w.*window);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w.*window; }));
+})
+
+STEP(Show, (HWND World::*window, int command), { ShowWindow(w.*window, command); })
+
+STEP(Minimised, (bool minimised),
+     { EXPECT_TRUE(WaitUntil([&] { return (IsIconic(w.main) != FALSE) == minimised; })); })
+
+// The band the utility is in, and still after two more ticks with the same window in front.
+STEP(Topmost, (bool topmost), {
+    const auto inBand = [&] { return (GetWindowLongW(w.main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_TRUE(WaitUntil([&] { return inBand() == topmost; }));
+    const HWND front = GetForegroundWindow();
+    Tick()(w);
+    Tick()(w);
+    EXPECT_EQ(inBand(), topmost) << "the band changed back";
+    EXPECT_EQ(GetForegroundWindow(), front) << "the front changed";
+})
+
+STEP(IdeCloses, (), { PostMessageW(w.ide, WM_CLOSE, 0, 0); })
+
+// The keys the IDE received since the last such step, as "down 0x10 up 0x10 ...".
+STEP(Keys, (std::string keys), {
+    std::string got;
+    EXPECT_TRUE(WaitUntil([&] {
+        got = support::ReadBytes(w.Root() / L"keys.log").value_or("").substr(w.keysSeen);
+        std::replace(got.begin(), got.end(), '\n', ' ');
+        return got == keys;
+    })) << "the IDE received "
+        << got;
+    w.keysSeen += got.size();
+    EXPECT_EQ(GetForegroundWindow(), w.ide) << "the IDE is not in front";
+})
+
+std::string Taps(const char* key, int times) {
+    std::string keys;
+    for (int i = 0; i < times; ++i)
+        keys += std::string("down ") + key + " up " + key + " ";
+    return keys;
+}
+
+// ---- Where the window is and how it looks ----
+
+STEP(MoveTo, (int x, int y), {
+    SetWindowPos(w.main, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return RectOf(w.main).left == x && RectOf(w.main).top == y; }));
+})
+
+// At the given place, or centred on the work area without one.
+STEP(At, (std::optional<POINT> at = std::nullopt), {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT r = RectOf(w.main);
+    const POINT centred{(work.left + work.right - (r.right - r.left)) / 2,
+                        (work.top + work.bottom - (r.bottom - r.top)) / 2};
+    EXPECT_NEAR(r.left, at.value_or(centred).x, at ? 0 : 1);
+    EXPECT_NEAR(r.top, at.value_or(centred).y, at ? 0 : 1);
+})
+
+// Whether a check box's or radio button's caption runs into its right edge, as a clipped one
+// does: dark pixels on screen in the control's last two columns.
+bool CaptionClipped(HWND control) {
+    const RECT r = RectOf(control);
+    const HDC screen = GetDC(nullptr);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 2, r.bottom - r.top);
+    const HGDIOBJ previous = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, 2, r.bottom - r.top, screen, r.right - 2, r.top, SRCCOPY);
+    bool dark = false;
+    for (int y = 0; y < r.bottom - r.top; ++y)
+        for (const int x : {0, 1}) {
+            const COLORREF c = GetPixel(copy, x, y);
+            dark = dark || GetRValue(c) + GetGValue(c) + GetBValue(c) < 384;
+        }
+    SelectObject(copy, previous);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+// The captions in creation order (the status bar's last, its text aside); every control inside
+// the client area and none on another (the group box holds the options); no caption clipped:
+// a check box's or option's does not reach its right edge on screen, a button's fits.
+STEP(LooksRight, (int points, std::vector<std::pair<int, std::wstring>> captions), {
+    if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
+        ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
+    }
+    SetCursorPos(0, 0); // no tip over the window
+    RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Tick()(w);
+    RECT client{};
+    GetClientRect(w.main, &client);
+    const HDC dc = GetDC(nullptr);
+    const HFONT font = CreateFontW(-MulDiv(points, support::ScreenDpi(), 72), 0, 0, 0, 0, 0, 0, 0,
+                                   0, OUT_TT_PRECIS, 0, 0, 0, L"Tahoma");
+    const HGDIOBJ previous = SelectObject(dc, font);
+    std::vector<RECT> placed;
+    HWND child = GetWindow(w.main, GW_CHILD);
+    for (const auto& [id, caption] : captions) {
+        ASSERT_TRUE(child) << "control " << id << " is missing";
+        EXPECT_EQ(GetDlgCtrlID(child), id) << "creation order";
+        RECT r = RectOf(child);
+        MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
+                    r.bottom <= client.bottom)
+            << "control " << id << " sticks out of the window";
+        SIZE text{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        const bool button = id == kGroupBoxId || (id >= kApplyId && id <= kCompilerSetupId);
+        if (id != kStatusBarId) {
+            EXPECT_EQ(TextOf(child), caption) << "control " << id;
+            EXPECT_FALSE(button ? text.cx > r.right - r.left - 4 : CaptionClipped(child))
+                << support::Utf8(caption) << " is clipped";
+        }
+        for (const RECT& other : placed) {
+            RECT overlap{};
+            EXPECT_FALSE(id != kGroupBoxId && IntersectRect(&overlap, &r, &other))
+                << "control " << id << " lies on another";
+        }
+        placed.push_back(r);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+})
+
+// One tool per option, in the options' font, above every window.
+STEP(Tips, (int count), {
+    const HWND tips = FindWindowOf(w.app->id, TOOLTIPS_CLASSW, nullptr);
+    EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), count);
+    EXPECT_EQ(Send(tips, WM_GETFONT), Send(GetDlgItem(w.main, 1001), WM_GETFONT));
+    EXPECT_TRUE(GetWindowLongW(tips, GWL_EXSTYLE) & WS_EX_TOPMOST);
+})
+
+// ---- The flows ----
+
+struct Flow {
+    const char* name;
+    Given given;
+    std::vector<Step> steps;
+};
+
+const std::wstring kStored = L"-w all -fpmode fast -fpu sse -gen gcc -O 2";
+const std::wstring kClang =
+    L"-asm att -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2";
+const std::string kLong = "-gen gcc -O 2" + std::string(3000, 'x');
+const std::wstring kLongWide(kLong.begin(), kLong.end());
+const std::string kNoSelection =
+    "No valid radio button has been selected. | MWK III | 0x2030 | 8 | main shown";
+
+// clang-format off
+const Flow kFlows[] = {
+    {"StartupSelectsTheStoredPresetAndApplyWritesTheTicksAndMarkers",
+     {.switches = "-asm att -s console -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2",
+      .console = "kept by the user"},
+     {Start(), Selected(1003), Ticks(true, false, true), Status(L" fbc 1.10.1 / gcc 9.3.0"), Tips(5),
+      Press(kApplyId), Stored(L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
+      File(L"ConsoleIII.dat", "kept by the user"), File(L"exxIII.dat", {}),
+      Click(1002), Ticks(false, true), Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 3"),
+      File(L"ConsoleIII.dat", {}), File(L"exxIII.dat", ""), Selected(1002),
+      Write(L"FBWINCompiler32", L"D:\\FreeBASIC-1.09.0-gcc-5.2\\bin\\fbc.exe"), Status(L" fbc 1.09.0 / gcc 5.2"),
+      Shown({})}},
+    {"ClicksAloneWriteNothingApplyWithoutAPresetSaysSoAndClearEmptiesTheValue", {.exx = ""},
+     {Start(), Unchanged({Click(1003), Click(kConsoleId), Click(kNoPreset), Press(kApplyId)}),
+      Shown({kNoSelection}), Press(kClearId), Stored(L""), Selected(kNoPreset),
+      Ticks(true, true, true), File(L"exxIII.dat", ""), File(L"ConsoleIII.dat", {})}},
+    {"ApplyNeverMovesTheSelectionToAnEarlierPresetOfTheSameText",
+     {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n\"-gen gas, -g\"\r\n-gen gcc -O 2\r\n"},
+     {Start(), Selected(1001), Click(1004), Press(kApplyId), Stored(kStored), Tick(), Selected(1004),
+      Click(1003), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse -gen gas, -g")}},
+    {"EditWritesWhatIsConfirmedAndTheSelectionFollows", {},
+     {Start(), Click(1004), EditOpen(), EditShows(kStored), EditLeave(Leave::Ok, kClang),
+      Stored(kClang), Selected(1003), Click(1001), EditOpen(), EditLeave(Leave::Ok), Selected(1003),
+      Click(1002), EditOpen(), EditLeave(Leave::Cancel, L"-typed"), EditOpen(), EditLeave(Leave::Escape, L"-typed"),
+      EditOpen(), EditLeave(Leave::CloseButton, L"-typed"), EditOpen(), EditLeave(Leave::Ok, L""), Tick(),
+      Stored(kClang), Selected(1002),
+      EditOpen(), EditLeave(Leave::Ok, L"-gen gcc -Wc -march=native"),
+      Stored(L"-gen gcc -Wc -march=native"), Selected(kNoPreset), Shown({})}},
+    {"EditKeepsALongValueWhole", {.switches = kLong.c_str()},
+     {Start(), EditOpen(), EditShows(kLongWide), EditLeave(Leave::Ok), Tick(), Stored(kLongWide),
+      Selected(kNoPreset)}},
+    {"AWinFbeIniThatCannotBeWrittenIsReportedAndLeftAlone", {},
+     {Start(), Click(1002), Ticks(true, false), Lock(true), Press(kApplyId), File(L"ConsoleIII.dat", ""),
+      Selected(1002), EditOpen(), EditLeave(Leave::Ok, L"-typed"), Selected(kNoPreset),
+      Click(1002), Press(kClearId), Selected(kNoPreset), Lock(false),
+      Shown({"Error1 | MWK III | 0x2030 | 8 | main shown", "Error2 | MWK III | 0x2030 | 8 | main shown",
+             "Error3 | MWK III | 0x2030 | 8 | main shown"}),
+      Stored(kStored)}},
+    {"LayoutLargeAndAValueThatMatchesNoPresetReportedBeforeTheWindowShows",
+     {.exe = L"MarLwickC.exe", .switches = "-w all -fpmode fast -fpu sse  -gen gcc -O 2"},
+     {Start(), Shown({"No preset match. | MWK | 0x2030 | 12 | main hidden"}), Selected(kNoPreset),
+      LooksRight(12, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
+                      {1002, L"-gen gcc -O 3"}, {1003, L"-gen clang -O 2"}, {1004, L"-gen gas"},
+                      {kNoPreset, L"No preset used"}, {kApplyId, L"Apply"}, {kEditId, L"Edit"},
+                      {kClearId, L"Clear"}, {kBuildConfigurationsId, L"Build Configurations..."},
+                      {kCompilerSetupId, L"Compiler Setup"}, {kGroupBoxId, L"Select switches"},
+                      {kStatusBarId, L""}})}},
+    {"LayoutSmallWithoutPresetsAndAnEmptyValueReported",
+     {.exe = L"marlwick9.exe", .presets = "", .switches = nullptr},
+     {Start(), Shown({"'CompilerSwitches' in WinFBE.ini is empty. | MWK III | 0x2030 | 9 | main hidden"}),
+      Selected(1001), LooksRight(8, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"}})}},
+    {"WithoutMarlwickIniItSaysSoAndEnds", {.presets = {}},
+     {EndsByItself(), Shown({"MarlwickIII.ini does not exist. | MWK III | 0x2030 | 10 | none"})}},
+    {"WithoutWinFbeIniItSaysSoAndEnds", {.exe = L"MarlwickIIIF.exe", .winFbeIni = false},
+     {EndsByItself(), Shown({"The given WinFBE ini file does not exist. | MWK III | 0x2030 | 15 | window hidden"})}},
+    {"WithoutTheIdeItEndsAtOnce", {}, {EndsByItself(false), Shown({})}},
+    {"ASecondCopySaysSoAndTouchesNothing", {},
+     {Start(), Unchanged({SecondCopy()}), Shown({"Marlwick is already running. | MWK III | 0x2030 | 10 | none"})}},
+    {"ThePositionIsKeptAcrossStarts", {.position = Position(120, 150) + "\xFF"},
+     {Start(), At(POINT{120, 150}), CloseApp(), File(L"MWpositionIII.dat", Position(120, 150) + "\xFF"),
+      Start(), MoveTo(-8, 40), Show(&World::main, SW_MINIMIZE), Minimised(true), CloseApp(),
+      File(L"MWpositionIII.dat", Position(-8, 40)), Start(), At(POINT{-8, 40})}},
+    {"APositionOutOfReachOpensCentred", {.position = Position(1278, 300)}, // the screen is 1280 wide
+     {Start(), At(), CloseApp(), Start(), MoveTo(5000, 5000), CloseApp(), Start(), At()}},
+    {"ItFollowsTheIdeAndKeepsItsBand", {},
+     {Start(), At(), Show(&World::ide, SW_MINIMIZE), Minimised(true), Show(&World::ide, SW_RESTORE),
+      Minimised(false), Show(&World::main, SW_MINIMIZE), Tick(), Tick(), Minimised(true),
+      Show(&World::main, SW_RESTORE), Front(&World::third), Topmost(false), Front(&World::ide), Topmost(true),
+      Front(&World::third), Topmost(false), Front(&World::main), Topmost(true), EditOpen(),
+      Front(&World::third), Topmost(true), EditLeave(Leave::Cancel), Front(&World::third), Topmost(false)}},
+    {"TheIdeButtonsTypeTheirKeysIntoTheIde", {},
+     {Start(), Front(&World::main), Press(kBuildConfigurationsId), Keys(Taps("0x76", 1)),
+      Front(&World::main), Press(kCompilerSetupId),
+      Keys("down 0x10 " + Taps("0x76", 1) + "up 0x10 " + Taps("0x26", 7) + Taps("0x28", 4))}},
+    {"ClosingTheIdeEndsItWithItsRestoredPositionSaved", {},
+     {Start(), MoveTo(200, 100), Show(&World::ide, SW_MINIMIZE), Minimised(true), IdeCloses(), Ended(),
+      File(L"MWpositionIII.dat", Position(200, 100))}},
+    {"ClosingTheIdeUnderTheEditBoxEndsIt", {}, {Start(), EditOpen(), IdeCloses(), Ended(), Stored(kStored)}},
+    {"ClosingTheIdeUnderAMessageThatKeepsTheQuitEndsIt", {.hold = "20000 swallow"},
+     {Start(), Click(kNoPreset),
+      [](World& w) { PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(kApplyId, BN_CLICKED), 0); },
+      Shown({kNoSelection}), IdeCloses(), Ended()}},
+    {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {},
+     {Start(), Click(1002), Write(L"CompilerSwitches", kStored), Tick(), Tick(), Selected(1002),
+      Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004),
+      Write(L"CompilerSwitches", L"-gen gas -O3"), Selected(kNoPreset), EditOpen(),
+      Write(L"CompilerSwitches", L"-w all -fpmode fast -fpu sse -gen gcc -O 3"), Tick(), Tick(),
+      Selected(kNoPreset), EditLeave(Leave::Cancel), Selected(1002), Shown({})}},
+};
+// clang-format on
+
+class Flows : public ::testing::TestWithParam<const Flow*> {};
+
+TEST_P(Flows, Run) {
+    World world(GetParam()->given);
+    int number = 0;
+    for (const Step& step : GetParam()->steps) {
+        SCOPED_TRACE(::testing::Message() << "step " << ++number);
+        step(world);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(E2e, Flows, ::testing::ValuesIn([] {
+                             std::vector<const Flow*> flows;
+                             for (const Flow& flow : kFlows)
+                                 flows.push_back(&flow);
+                             return flows;
+                         }()),
+                         [](const auto& info) { return std::string(info.param->name); });
+
+} // namespace

@@ -1,0 +1,82 @@
+#include "support.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+
+namespace support {
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline)
+            return condition();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 20)),
+                                  QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    return true;
+}
+
+std::optional<std::string> ReadBytes(const path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const path& file, std::string_view bytes) {
+    std::ofstream(file, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Utf8(std::wstring_view text) {
+    std::string narrow(text.size() * 3, '\0');
+    narrow.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                            static_cast<int>(narrow.size()), nullptr, nullptr)));
+    return narrow;
+}
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    root_ = path(temp) / (L"marlwick-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                          std::to_wstring(counter++));
+    std::filesystem::create_directories(root_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    // Wine may hold a file of a process that has just ended for a moment.
+    WaitUntil(
+        [&] {
+            std::error_code error;
+            std::filesystem::remove_all(root_, error);
+            return !error;
+        },
+        5000);
+}
+
+std::optional<std::wstring> CompilerValue(const path& ini, const wchar_t* key) {
+    constexpr wchar_t kMissing[] = L"\x01";
+    std::wstring value(1 << 16, L'\0');
+    value.resize(GetPrivateProfileStringW(L"Compiler", key, kMissing, value.data(),
+                                          static_cast<DWORD>(value.size()), ini.c_str()));
+    if (value == kMissing)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace support

@@ -1,0 +1,48 @@
+// DlgMsgBox's own arithmetic: where the box goes and how its parts fit.
+#include <gtest/gtest.h>
+
+#include "box_layout.h"
+
+namespace {
+
+using namespace dlgmsgbox;
+
+TEST(BoxPlacement, CentresOnTheOwnerAndStaysOnTheWorkArea) {
+    const BoxRect work{0, 0, 1280, 1000};
+    // clang-format off
+    const struct { BoxSize box; BoxRect owner; BoxPoint at; } cases[] = {
+        {{200, 100}, {400, 300, 800, 700}, {500, 450}},
+        {{200, 100}, {1200, 300, 1500, 500}, {1080, 350}},
+        {{200, 100}, {-600, -400, -100, 0}, {0, 0}},
+        {{1500, 1200}, work, {0, 0}},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceBox(c.box, c.owner, work), c.at);
+}
+
+TEST(BoxLayout, TextIconAndButtonFitWithoutOverlapping) {
+    const BoxMetrics cases[] = {
+        {96, {40, 17}, 32, {17, 17}, 60},
+        {96, {300, 120}, 0, {17, 17}, 400},
+        {144, {500, 30}, 48, {160, 26}, 90},
+    };
+    for (const BoxMetrics& m : cases) {
+        const BoxLayout l = LayOutBox(m);
+        SCOPED_TRACE(::testing::Message() << m.text.width << " x " << m.text.height << " text");
+        EXPECT_EQ(l.text.Width(), m.text.width);
+        EXPECT_EQ(l.text.Height(), m.text.height);
+        EXPECT_LE(l.text.bottom, l.panel.bottom);
+        EXPECT_LE(l.panel.right, l.client.width);
+        EXPECT_GE(l.button.top, l.panel.bottom);
+        EXPECT_LE(l.button.right, l.client.width);
+        EXPECT_LE(l.button.bottom, l.client.height);
+        EXPECT_GE(l.button.Width(), m.buttonText.width);
+        EXPECT_GE(l.client.width, m.captionWidth);
+        if (m.iconSize > 0) {
+            EXPECT_LT(l.icon.right, l.text.left);
+        }
+    }
+}
+
+} // namespace

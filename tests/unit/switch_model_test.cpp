@@ -1,0 +1,192 @@
+// The switch model's rules: composing and matching CompilerSwitches, the preset file, the
+// status text and the host-watch decisions.
+#include <gtest/gtest.h>
+
+#include "host_watch.h"
+#include "preset_file.h"
+#include "presets.h"
+#include "toolchain_status.h"
+
+namespace {
+
+using Presets = std::vector<std::wstring>;
+using Items = std::vector<std::string>;
+
+// Apply's value: a prefix carrying the ticks and, for a text with "clang" in it, the clang
+// switches; then the preset's own text, unchanged.
+TEST(Compose, ThePrefixCarriesTheTicksAndClangAndThePresetTextFollowsUnchanged) {
+    EXPECT_EQ(ComposeSwitches(L"-gen gcc", true, false),
+              L"-s console -w all -fpmode fast -fpu sse -gen gcc");
+    EXPECT_EQ(ComposeSwitches(L"-gen clang", true, true),
+              L"-asm att -s console -exx -w all -fpmode fast -fpu sse -arch native -gen clang");
+    const std::pair<std::wstring, bool> presets[] = {{L"-gen gcc", false},
+                                                     {L"libclangx", true},
+                                                     {L"-gen Clang", false},
+                                                     {L"", false},
+                                                     {L" b ", false}};
+    for (const auto& [preset, clang] : presets)
+        for (const bool console : {false, true})
+            for (const bool exx : {false, true}) {
+                const std::wstring value = ComposeSwitches(preset, console, exx);
+                const std::wstring_view prefix(value.data(), value.size() - preset.size());
+                SCOPED_TRACE(::testing::Message() << "Console " << console << ", -exx " << exx);
+                EXPECT_TRUE(value.ends_with(preset));
+                EXPECT_EQ(prefix.starts_with(L"-asm att "), clang);
+                EXPECT_EQ(prefix.find(L"-s console ") != std::wstring_view::npos, console);
+                EXPECT_EQ(prefix.find(L"-exx ") != std::wstring_view::npos, exx);
+                EXPECT_TRUE(prefix.ends_with(clang ? L"-w all -fpmode fast -fpu sse -arch native "
+                                                   : L"-w all -fpmode fast -fpu sse "));
+                EXPECT_EQ(FindPresetForSwitches(value, {preset}), 1);
+            }
+}
+
+TEST(Match, EveryComposedValueFindsItsPresetAndTheLowestNumberWins) {
+    const Presets presets = {L"-gen gcc -O2", L"-gen clang -O3", L"", L"-gen gcc -O2"};
+    const int composedFrom[] = {1, 2, 3, 1};
+    for (int k = 0; k < 4; ++k)
+        for (const bool console : {false, true})
+            for (const bool exx : {false, true})
+                EXPECT_EQ(FindPresetForSwitches(ComposeSwitches(presets[k], console, exx), presets),
+                          composedFrom[k])
+                    << "composed from preset " << k + 1;
+}
+
+TEST(Match, OnlyAWholeRowAndPresetTextMatch) {
+    const Presets presets = {L"-gen gcc", L""};
+    // clang-format off
+    const struct { const wchar_t* stored; std::optional<int> preset; } cases[] = {
+        {L"-w all -fpmode fast -fpu sse -gen gcc ", std::nullopt},
+        {L"-exx -s console -w all -fpmode fast -fpu sse -gen gcc", std::nullopt},
+        {L"-w all -fpmode fast -fpu sse -GEN GCC", std::nullopt},
+        {L"-w all -fpmode fast -fpu sse -gen gcc -O2", std::nullopt},
+        {L"-w all -fpmode fast -fpu sse", std::nullopt},
+        {L"-w all -fpmode fast -fpu sse ", 2},
+        {L"-asm att -w all -fpmode fast -fpu sse -arch native -gen gcc", 1},
+        {L"", std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FindPresetForSwitches(c.stored, presets), c.preset) << "case " << &c - cases;
+    EXPECT_EQ(FindPresetForSwitches(L"-w all -fpmode fast -fpu sse ", {}), std::nullopt);
+    EXPECT_EQ(NoPresetOptionId(0), 1001);
+    EXPECT_EQ(NoPresetOptionId(32), 1033);
+}
+
+TEST(OptionTip, ShowsWhatApplyWouldWriteAndTheStoredValueForNoPresetUsed) {
+    const Presets presets = {L"-gen gcc -O2", L"-gen clang -O3"};
+    for (const bool console : {false, true})
+        for (const bool exx : {false, true})
+            for (int k = 1; k <= 2; ++k)
+                EXPECT_EQ(OptionTipText(k, presets, console, exx, L"stored"),
+                          ComposeSwitches(presets[k - 1], console, exx))
+                    << "option " << k << ", Console " << console << ", -exx " << exx;
+    EXPECT_EQ(OptionTipText(3, presets, true, true, L"-w all -gen gas"), L"-w all -gen gas");
+}
+
+// Feeds the file in pieces of one byte, so that every rule also holds across piece ends.
+Items ReadItems(std::string_view file) {
+    return ReadPresetItems([&] {
+        const std::string_view piece = file.substr(0, 1);
+        file.remove_prefix(piece.size());
+        return piece;
+    });
+}
+
+TEST(PresetFile, ItemRules) {
+    const std::string a4096(4096, 'a');
+    // clang-format off
+    const struct { const char* rule; std::string file; Items items; } cases[] = {
+        {"empty file", "", {}},
+        {"one per line, the last without line end", "-gen gcc\r\n-O2\r\nx", {"-gen gcc", "-O2", "x"}},
+        {"comma splits, at line end an empty item", "a, b,\r\nc", {"a", "b", "", "c"}},
+        {"leading blanks dropped, trailing kept", " \t a b  \r\n", {"a b  "}},
+        {"quoted item holds commas and blanks", "\" x, y \"\r\n", {" x, y "}},
+        {"after the closing quote: blanks, comma", "\"x\"  ,y", {"x", "y"}},
+        {"other text after the closing quote", "\"x\"y\r\n", {"x", "y"}},
+        {"quote inside an unquoted item", "a\"b\"\r\n", {"a\"b\""}},
+        {"missing closing quote ends at the line", "\"x, y\r\nz", {"x, y", "z"}},
+        {"blank lines give empty items", "a\r\n\r\n   \r\nb\r\n\r\n", {"a", "", "", "b", ""}},
+        {"CR and LF alone end lines, LF CR is two", "a\rb\nc\n\rd", {"a", "b", "c", "", "d"}},
+        {"0x1A ends the file", "a\r\nb\x1A\r\nc\r\n", {"a", "b"}},
+        {"600 bytes are stored as 511", std::string(600, 'x') + "\nn", {std::string(511, 'x'), "n"}},
+        {"4096 bytes end an item, then blanks, comma", a4096 + "  ,b", {std::string(511, 'a'), "b"}},
+        {"4096 bytes end an item, the rest is the next", a4096 + "aaaa", {std::string(511, 'a'), "aaaa"}},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadItems(c.file), c.items) << c.rule;
+}
+
+TEST(PresetFile, ThirtyTwoItemsAtMostAndNoMoreOfTheFileIsRead) {
+    int piecesAsked = 0;
+    const Items items = ReadPresetItems([&]() -> std::string_view {
+        ++piecesAsked;
+        return "-line\r\n"; // a file without end
+    });
+    ASSERT_EQ(items.size(), 32u);
+    EXPECT_EQ(items.back(), "-line");
+    EXPECT_LE(piecesAsked, 33) << "the reader went on after its 32nd item";
+}
+
+TEST(ToolchainStatus, VersionsCutOutOfTheCompilerPath) {
+    // clang-format off
+    const struct { const char* path; const char* status; } cases[] = {
+        {"C:\\WinFBE\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", " fbc 1.10.1 / gcc 9.3.0"},
+        {"folder\\name-1.2-x-3.4\\file", " fbc 1.2 / gcc 3.4"},
+        {"C:\\fb\\fbc.exe", " fbc C:\\fb\\fbc.exe / gcc C:"},
+        {"", " fbc  / gcc "},
+        {"a-b", " fbc b / gcc b"},
+        {"a-", " fbc  / gcc "},
+        {"x\\fb-1.0\\gcc-2.0", " fbc 1.0\\gcc / gcc 2.0"},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ToolchainStatusText(c.path), c.status) << "compiler path " << c.path;
+}
+
+// One tick after another; each row: the host as the tick finds it (found, minimised, box open,
+// it or the utility in front), then what the tick does and whether it ends early.
+TEST(HostWatch, FollowsTheIdeAndKeepsTheTopmostBand) {
+    using A = HostWatchAction;
+    // clang-format off
+    const struct { const char* situation; HostWatchInputs in; HostWatchDecision out; } ticks[] = {
+        {"IDE in front", {true, false, false, true}, {A::None, false}},
+        {"third program in front", {true, false, false, false}, {A::LeaveTopmost, false}},
+        {"and again", {true, false, false, false}, {A::LeaveTopmost, false}},
+        {"IDE in front again", {true, false, false, true}, {A::EnterTopmost, false}},
+        {"IDE minimised", {true, true, false, false}, {A::MinimizeSelf, true}},
+        {"still minimised", {true, true, false, false}, {A::LeaveTopmost, false}},
+        {"IDE shown", {true, false, false, true}, {A::RestoreSelf, true}},
+        {"box open, third program in front", {true, false, true, false}, {A::None, false}},
+        {"IDE minimised under the box", {true, true, true, false}, {A::MinimizeSelf, true}},
+        {"IDE gone while minimised with it", {false, false, false, false}, {A::RestoreSelf, true}},
+        {"IDE gone", {false, false, false, false}, {A::CloseSelf, true}},
+    };
+    // clang-format on
+    HostWatchState state;
+    for (const auto& tick : ticks)
+        EXPECT_EQ(DecideHostWatch(tick.in, state), tick.out) << tick.situation;
+}
+
+TEST(HostWatch, TheSelectionFollowsAStoredValueThatChanged) {
+    const Presets presets = {L"-gen gas", L"-gen gcc"};
+    // clang-format off
+    const struct { const char* situation; const wchar_t* stored; bool boxOpen;
+                   std::optional<int> select; } ticks[] = {
+        {"value as at start-up", L"-w all -fpmode fast -fpu sse -gen gas", false, std::nullopt},
+        {"IDE wrote preset 2", L"-exx -w all -fpmode fast -fpu sse -gen gcc", false, 1002},
+        {"unchanged", L"-exx -w all -fpmode fast -fpu sse -gen gcc", false, std::nullopt},
+        {"box open", L"-w all -fpmode fast -fpu sse -gen gas", true, std::nullopt},
+        {"box closed", L"-w all -fpmode fast -fpu sse -gen gas", false, 1001},
+        {"hand-written value", L"-gen gas -O3", false, 1003},
+        {"cleared", L"", false, 1003},
+    };
+    // clang-format on
+    std::wstring lastSeen = L"-w all -fpmode fast -fpu sse -gen gas";
+    for (const auto& tick : ticks)
+        EXPECT_EQ(OptionFollowingStoredSwitches(tick.stored, tick.boxOpen, lastSeen, presets),
+                  tick.select)
+            << tick.situation;
+}
+
+} // namespace

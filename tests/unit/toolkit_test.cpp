@@ -1,0 +1,139 @@
+// The window toolkit's rules: scaling, the control vocabulary, window placement, the "#number"
+// reader, the executable's name and folder, and the system Close command.
+#include <gtest/gtest.h>
+
+#include "control_kinds.h"
+#include "number_reader.h"
+#include "paths_rules.h"
+#include "placement.h"
+#include "scaling.h"
+#include "system_command.h"
+
+namespace {
+
+TEST(Scaling, SinglePrecisionToTheNearestWithHalvesToEven) {
+    // clang-format off
+    const struct { int value; float ratio; int device; } cases[] = {
+        {15, 1.5f, 22},    {17, 1.5f, 26},  {-15, 1.5f, -22}, {10, 1.25f, 12},
+        {6, 1.25f, 8},     {15, 1.25f, 19}, {15, 1.0f, 15},   {0, 1.5f, 0},
+        {326, 1.75f, 570}, {15, 1.1f, 16}, // 16.50000036 in double, exactly 16.5 in single // precision
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ScaleValue(c.value, c.ratio), c.device) << c.value << " at ratio " << c.ratio;
+    EXPECT_EQ(ScaleUnlessDefault(kUseDefaultPosition, 1.5f), kUseDefaultPosition);
+    EXPECT_EQ(UnscaleValue(301, 1.5f), 201);
+}
+
+TEST(ControlKinds, KeywordsAnyCaseDefaultsAndSpecialStyles) {
+    // clang-format off
+    const struct { const wchar_t* keyword; std::uint32_t given; const char* className;
+                   std::uint32_t style, exStyle; bool font; } cases[] = {
+        {L"Option", kDefaultStyle, "Button", 0x50010D09, 0, true},
+        {L"oPTION", 0x10010D09, "Button", 0x50010D09, 0, true},
+        {L"RadioButton", 0x20000, "Button", 0x50030D09, 0, true},
+        {L"Checkbox", kDefaultStyle, "Button", 0x50010D03, 0, true},
+        {L"Button", 0x10010C00, "", 0x50010C00, 0, true},
+        {L"button", 0x1, "", 0x50010F01, 0, true},
+        {L"BUTTON", 0x8000, "", 0x50018F00, 0, true},
+        {L"GroupBox", kDefaultStyle, "Button", 0x54020007, 0x20, true},
+        {L"Label", kDefaultStyle, "Static", 0x50020100, 0, true},
+        {L"Line", kDefaultStyle, "Static", 0x50000012, 0x20, false},
+        {L"Frame", kDefaultStyle, "Static", 0x54020007, 0x20, false},
+        {L"Edit", 0x10010080, "Edit", 0x50010080, 0x200, true},
+        {L"Slider", kDefaultStyle, "msctls_trackbar32", 0x50010101, 0, false},
+        {L"Static", kDefaultStyle, "", 0x40000000, 0, true},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const ControlKind& kind = FindControlKind(c.keyword);
+        const std::wstring keyword = c.keyword;
+        SCOPED_TRACE(std::string(keyword.begin(), keyword.end()));
+        EXPECT_EQ(kind.className, c.className);
+        EXPECT_EQ(ResolveStyle(kind, c.given), c.style);
+        EXPECT_EQ(ResolveExStyle(kind, kDefaultStyle), c.exStyle);
+        EXPECT_EQ(kind.takesFont, c.font);
+    }
+}
+
+TEST(Placement, CentredOnTheReferenceAndKeptOnTheWorkArea) {
+    const ScreenRect work{0, 0, 1000, 800};
+    // clang-format off
+    const struct { ScreenRect window, reference; ScreenPoint at; } cases[] = {
+        {{0, 0, 200, 100}, work, {400, 350}},
+        {{0, 0, 201, 101}, work, {399, 349}},
+        {{0, 0, 100, 50}, {900, 700, 1100, 900}, {900, 750}},
+        {{0, 0, 100, 50}, {-300, -300, -100, -100}, {0, 0}},
+        {{0, 0, 1200, 900}, work, {0, 0}},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(CentredPosition(c.window, c.reference, work), c.at)
+            << "window " << c.window.Width() << " x " << c.window.Height();
+}
+
+TEST(Placement, AStoredPositionCountsOnlyWithEnoughOfTheCaptionOnAWorkArea) {
+    const ScreenRect areas[] = {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
+    // clang-format off
+    const struct { const char* where; ScreenRect window; bool reachable; } cases[] = {
+        {"on the first monitor", {100, 200, 300, 400}, true},
+        {"on the second monitor", {1500, 10, 1700, 210}, true},
+        {"caption's full height, a button's width on screen", {-180, 0, 20, 200}, true},
+        {"one pixel on screen", {-199, 100, 1, 300}, false},
+        {"caption above the screen", {100, -10, 300, 190}, false},
+        {"only the bottom on screen", {100, -150, 300, 50}, false},
+        {"caption partly below the screen", {100, 1010, 300, 1210}, false},
+        {"beyond both monitors", {5000, 5000, 5200, 5200}, false},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(CaptionWithinReach(c.window, 20, 20, areas), c.reachable) << c.where;
+}
+
+TEST(NumberReader, TheLeadingNumberAndTheResourceItNames) {
+    // clang-format off
+    const struct { const wchar_t* text; double number; } numbers[] = {
+        {L"  101", 101}, {L"+5", 5},  {L"-3", -3},   {L"12abc", 12}, {L".5", 0.5},
+        {L"1E+2", 100},  {L"2e+", 2}, {L"&H1F", 31}, {L"&o17", 15},  {L"&B102", 2},
+        {L"&X12", 0},    {L"abc", 0}, {L"-.e5", 0},
+    };
+    // clang-format on
+    for (const auto& c : numbers)
+        EXPECT_DOUBLE_EQ(ReadNumber(c.text), c.number);
+    // clang-format off
+    const struct { const wchar_t* text; std::optional<std::uint16_t> resource; } resources[] = {
+        {L"#101", 101}, {L"#101.5", 102}, {L"#100.5", 100}, {L"#70000", 4464}, {L"#-1", 65535},
+        {L"#", 0}, {L"IDB_LOGO", std::nullopt}, {L" #5", std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : resources)
+        EXPECT_EQ(ImageResourceNumber(c.text), c.resource);
+}
+
+TEST(Paths, NameAndFolderOfTheExecutable) {
+    // clang-format off
+    const struct { const wchar_t* module; const wchar_t* name; const wchar_t* folder; } cases[] = {
+        {L"C:\\Tools\\prog.exe", L"prog", L"C:\\Tools"},
+        {L"D:\\a.b\\prog.x.exe", L"prog.x", L"D:\\a.b"},
+        {L"D:\\prog.exe", L"prog", L"D:\\"},
+        {L"\\\\server\\share\\dir\\MarlwickIIIL.exe", L"MarlwickIIIL", L"\\\\server\\share\\dir"},
+        {L"prog", L"prog", L"prog"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExeNameFromModulePath(c.module), c.name);
+        EXPECT_EQ(ExePathFromModulePath(c.module), c.folder);
+    }
+    EXPECT_TRUE(AttributesNameAFile(0x20));
+    EXPECT_FALSE(AttributesNameAFile(0x10));  // a folder
+    EXPECT_FALSE(AttributesNameAFile(0x120)); // a temporary file
+}
+
+TEST(SystemCommand, CloseWhateverTheLowFourBits) {
+    for (std::uintptr_t low = 0; low < 16; ++low)
+        EXPECT_TRUE(IsCloseCommand(0xF060 + low)) << low;
+    EXPECT_FALSE(IsCloseCommand(0xF020)); // minimise
+    EXPECT_FALSE(IsCloseCommand(0xF070));
+}
+
+} // namespace
