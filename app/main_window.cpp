@@ -133,8 +133,8 @@ void PlaceMainWindow(ProgramState& p) {
 
 void SelectStoredPreset(ProgramState& p) {
     const std::string stored = ReadCompilerIniValue(p.winFbeIniPath, "CompilerSwitches");
-    p.followedSwitches = WidenAnsi(stored);
-    if (const auto match = FindPresetForSwitches(p.followedSwitches, p.presetTexts)) {
+    p.followedSwitches = {WidenAnsi(stored), std::nullopt};
+    if (const auto match = FindPresetForSwitches(p.followedSwitches.value, p.presetTexts)) {
         SelectOption(p.mainWindowHandle, OptionIdOfPreset(*match));
         return;
     }

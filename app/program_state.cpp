@@ -17,5 +17,5 @@ bool IsChecked(HWND main, int id) {
 }
 
 void NoteWrittenSwitches(ProgramState& p, std::wstring_view written) {
-    p.followedSwitches = WidenAnsi(NarrowAnsi(written, kIniValueLimit));
+    p.followedSwitches = {WidenAnsi(NarrowAnsi(written, kIniValueLimit)), std::nullopt};
 }

@@ -27,7 +27,7 @@ struct ProgramState {
     int messageBoxSize = 0;
     bool messageBoxOpen = false;
     DynamicWideString lastStatusText;
-    std::wstring followedSwitches; // the stored value the selection last followed
+    FollowedSwitches followedSwitches;
     HostWatchState hostWatch;
     IniCache ini;
     std::wstring tipText; // the tip on show, which must outlive the tip's request

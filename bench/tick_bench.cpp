@@ -85,7 +85,7 @@ int wmain(int argc, wchar_t** argv) {
     const DynamicWideString ini(iniPath);
     DynamicWideString lastStatusText;
     const std::vector<std::wstring> presets = {L"-gen gas"};
-    std::wstring followedSwitches = L"-gen gas";
+    FollowedSwitches followedSwitches{L"-gen gas", std::nullopt};
     HostWatchState state;
     IniCache cache;
     HostWatchContext context{.mainWindow = main,

@@ -38,7 +38,7 @@ struct HostWatchContext {
     const std::vector<std::wstring>& presets;
     bool messageBoxOpen = false;
     DynamicWideString& lastStatusText;
-    std::wstring& followedSwitches; // the stored value the selection last followed
+    FollowedSwitches& followedSwitches;
     HostWatchState& state;
     IniCache& ini;
 };

@@ -45,11 +45,19 @@ HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState&
 }
 
 std::optional<int> OptionFollowingStoredSwitches(std::wstring_view stored, bool messageBoxOpen,
-                                                 std::wstring& lastSeen,
+                                                 FollowedSwitches& followed,
                                                  const std::vector<std::wstring>& presets) {
-    if (messageBoxOpen || stored == lastSeen)
+    if (stored == followed.value) {
+        followed.seenOnce.reset();
         return std::nullopt;
-    lastSeen = stored;
+    }
+    if (messageBoxOpen)
+        return std::nullopt;
+    if (followed.seenOnce != stored) {
+        followed.seenOnce = std::wstring(stored);
+        return std::nullopt;
+    }
+    followed = {std::wstring(stored), std::nullopt};
     const auto match = FindPresetForSwitches(stored, presets);
     return match ? OptionIdOfPreset(*match) : NoPresetOptionId(static_cast<int>(presets.size()));
 }

@@ -37,10 +37,17 @@ struct HostWatchDecision {
 // host, then keep the topmost band. Updates state as the tick does and says what to apply.
 HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState& state);
 
-// The option to select when the stored CompilerSwitches differs from the value the selection last
-// followed (lastSeen, updated then), by the start-up rule; none while a box is open, so that
-// the change is picked up once it closes, and none when nothing changed, so that a selection
-// the user has made but not applied stays.
+// The stored CompilerSwitches as the selection last followed it, and a changed value seen at one
+// tick only: the IDE rewrites its file in place, so one read may catch it half written.
+struct FollowedSwitches {
+    std::wstring value;
+    std::optional<std::wstring> seenOnce;
+};
+
+// The option to select once a stored value that differs from the followed one has been seen at
+// two ticks in a row, by the start-up rule; none while a box is open, so that the change is
+// picked up once it closes, and none when nothing changed, so that a selection the user has
+// made but not applied stays.
 std::optional<int> OptionFollowingStoredSwitches(std::wstring_view stored, bool messageBoxOpen,
-                                                 std::wstring& lastSeen,
+                                                 FollowedSwitches& followed,
                                                  const std::vector<std::wstring>& presets);

@@ -168,23 +168,29 @@ TEST(HostWatch, FollowsTheIdeAndKeepsTheTopmostBand) {
         EXPECT_EQ(DecideHostWatch(tick.in, state), tick.out) << tick.situation;
 }
 
-TEST(HostWatch, TheSelectionFollowsAStoredValueThatChanged) {
+TEST(HostWatch, TheSelectionFollowsAStoredValueThatChangedAtTwoTicksInARow) {
     const Presets presets = {L"-gen gas", L"-gen gcc"};
+    const std::wstring gas = L"-w all -fpmode fast -fpu sse -gen gas";
+    const std::wstring gcc = L"-exx -w all -fpmode fast -fpu sse -gen gcc";
     // clang-format off
-    const struct { const char* situation; const wchar_t* stored; bool boxOpen;
-                   std::optional<int> select; } ticks[] = {
-        {"value as at start-up", L"-w all -fpmode fast -fpu sse -gen gas", false, std::nullopt},
-        {"IDE wrote preset 2", L"-exx -w all -fpmode fast -fpu sse -gen gcc", false, 1002},
-        {"unchanged", L"-exx -w all -fpmode fast -fpu sse -gen gcc", false, std::nullopt},
-        {"box open", L"-w all -fpmode fast -fpu sse -gen gas", true, std::nullopt},
-        {"box closed", L"-w all -fpmode fast -fpu sse -gen gas", false, 1001},
-        {"hand-written value", L"-gen gas -O3", false, 1003},
-        {"cleared", L"", false, 1003},
+    const struct { const char* situation; std::wstring stored; bool boxOpen; std::optional<int> select; } ticks[] = {
+        {"value as at start-up", gas, false, std::nullopt},
+        {"half-written file", L"", false, std::nullopt},
+        {"written whole", gas, false, std::nullopt},
+        {"IDE wrote preset 2", gcc, false, std::nullopt},
+        {"and still", gcc, false, 1002},
+        {"unchanged", gcc, false, std::nullopt},
+        {"box open", gas, true, std::nullopt},
+        {"box open", gas, true, std::nullopt},
+        {"box closed", gas, false, std::nullopt},
+        {"still closed", gas, false, 1001},
+        {"hand-written value", L"-gen gas -O3", false, std::nullopt},
+        {"and still", L"-gen gas -O3", false, 1003},
     };
     // clang-format on
-    std::wstring lastSeen = L"-w all -fpmode fast -fpu sse -gen gas";
+    FollowedSwitches followed{gas, std::nullopt};
     for (const auto& tick : ticks)
-        EXPECT_EQ(OptionFollowingStoredSwitches(tick.stored, tick.boxOpen, lastSeen, presets),
+        EXPECT_EQ(OptionFollowingStoredSwitches(tick.stored, tick.boxOpen, followed, presets),
                   tick.select)
             << tick.situation;
 }
