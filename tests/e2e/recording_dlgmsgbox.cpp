@@ -1,6 +1,6 @@
 // A DlgMsgBox.dll for the end-to-end tests: instead of showing a box it appends a line to
-// DlgMsgBox.log, "text | caption | style | size | owner", the owner "none" or
-// "owner=<handle> shown|hidden", and notes any fixed argument that differs from what the
+// DlgMsgBox.log, "text | caption | style | size | owner", the owner "none" or its caption and
+// "shown" or "hidden", and notes any fixed argument that differs from what the
 // program always passes. Then it keeps the caller's messages flowing for a while, as an open box
 // would. DlgMsgBox.hold may hold the milliseconds the "box" stays open (default 300) and the
 // word "swallow": a quit message that arrives meanwhile is then kept instead of posted again.
@@ -45,8 +45,9 @@ extern "C" std::int32_t __stdcall DLGMSGBOX(HWND* owner, const wchar_t* text,
     std::snprintf(styleText, sizeof styleText, "0x%X", static_cast<unsigned>(*style));
     std::string line = support::Utf8(text) + " | " + support::Utf8(caption) + " | " + styleText +
                        " | " + std::to_string(*size) + " | ";
-    line += *owner ? "owner=" + std::to_string(reinterpret_cast<std::uintptr_t>(*owner)) +
-                         (IsWindowVisible(*owner) ? " shown" : " hidden")
+    wchar_t ownerCaption[64] = {};
+    GetWindowTextW(*owner, ownerCaption, 64);
+    line += *owner ? support::Utf8(ownerCaption) + (IsWindowVisible(*owner) ? " shown" : " hidden")
                    : "none";
     if (*arg5 != 10 || std::wstring(face) != L"Segoe UI" || *arg8 != 0 || *colour != 0x98D3FF)
         line += " | other fixed arguments";
