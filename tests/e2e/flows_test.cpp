@@ -238,6 +238,9 @@ STEP(SecondCopy, (), {
 
 STEP(Click, (int id), { ASSERT_TRUE(Send(GetDlgItem(w.main, id), BM_CLICK)) << id; })
 
+// A click on a button whose command opens a box, so that it is not waited for.
+STEP(Post, (int id), { PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); })
+
 // Apply, Clear and the IDE buttons, answered once the program has handled them.
 STEP(Press, (int id), {
     ASSERT_TRUE(Send(w.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -325,16 +328,18 @@ STEP(Shown, (std::vector<std::string> boxes), {
 // ---- The Edit box ----
 
 STEP(EditOpen, (), {
-    PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(kEditId, BN_CLICKED), 0);
+    Post(kEditId)(w);
     ASSERT_TRUE(WaitUntil([&] {
         w.editBox = FindWindowOf(w.app->id, nullptr, L"MWK III - Edit");
         return w.editBox && IsWindowVisible(w.editBox);
     })) << "no Edit box";
 })
 
-// The stored value in the field, whole and selected, under the prompt; the main window owns it
-// and takes no input meanwhile. (Wine's user32 has no words of its own for OK and Cancel.)
+// The stored value in the field, whole and selected, under the prompt; the main window owns it,
+// centres it and takes no input meanwhile. (Wine's user32 has no words for OK and Cancel.)
 STEP(EditShows, (std::wstring value), {
+    const RECT box = RectOf(w.editBox), main = RectOf(w.main);
+    EXPECT_NEAR(box.left + box.right, main.left + main.right, 1) << "not centred on the window";
     const HWND field = GetDlgItem(w.editBox, kEditFieldId);
     EXPECT_EQ(TextOf(field), value);
     EXPECT_EQ(Send(field, EM_GETSEL), MAKELONG(0, value.size()));
@@ -444,17 +449,19 @@ bool CaptionClipped(HWND control, int frame) {
     return dark;
 }
 
-// The captions in creation order (the status bar's last, its text aside); every control inside
-// the client area and none on another (the group box holds the options); no caption clipped.
-STEP(LooksRight, (std::vector<std::pair<int, std::wstring>> captions), {
+// The layout whose Apply button is so many units high; the captions in creation order (the
+// status bar's last, its text aside); every control inside the client area and none on another
+// (the group box holds the options); no caption clipped.
+STEP(LooksRight, (int applyHeight, std::vector<std::pair<int, std::wstring>> captions), {
     if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
         ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
     }
     SetCursorPos(0, 0); // no tip over the window
     RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Tick()(w);
-    RECT client{};
+    RECT client{}, apply = RectOf(GetDlgItem(w.main, kApplyId));
     GetClientRect(w.main, &client);
+    EXPECT_EQ(apply.bottom - apply.top, MulDiv(applyHeight, support::ScreenDpi(), 96));
     std::vector<RECT> placed;
     HWND child = GetWindow(w.main, GW_CHILD);
     for (const auto& [id, caption] : captions) {
@@ -533,7 +540,7 @@ const Flow kFlows[] = {
       EditOpen(), EditLeave(Leave::Ok, L"-gen gcc -Wc -march=native"),
       Stored(L"-gen gcc -Wc -march=native"), Selected(kNoPreset), Shown({})}},
     {"EditKeepsALongValueWhole", {.switches = kLong.c_str()},
-     {Start(), EditOpen(), EditShows(kLongWide), EditLeave(Leave::Ok), Tick(), Stored(kLongWide),
+     {Start(), MoveTo(100, 100), EditOpen(), EditShows(kLongWide), EditLeave(Leave::Ok), Tick(), Stored(kLongWide),
       Selected(kNoPreset)}},
     {"AWinFbeIniThatCannotBeWrittenIsReportedAndLeftAlone", {},
      {Start(), Click(1002), Ticks(true, false), Lock(true), Press(kApplyId), File(L"ConsoleIII.dat", ""),
@@ -545,7 +552,7 @@ const Flow kFlows[] = {
     {"LayoutLargeAndAValueThatMatchesNoPresetReportedBeforeTheWindowShows",
      {.exe = L"MarLwickC.exe", .switches = "-w all -fpmode fast -fpu sse  -gen gcc -O 2"},
      {Start(), Shown({"No preset match. | MWK | 0x2030 | 12 | MWK III hidden"}), Selected(kNoPreset),
-      LooksRight({{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
+      LooksRight(25, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
                       {1002, L"-gen gcc -O 3"}, {1003, L"-gen clang -O 2"}, {1004, L"-gen gas"},
                       {kNoPreset, L"No preset used"}, {kApplyId, L"Apply"}, {kEditId, L"Edit"},
                       {kClearId, L"Clear"}, {kBuildConfigurationsId, L"Build Configurations..."},
@@ -554,7 +561,7 @@ const Flow kFlows[] = {
     {"LayoutSmallWithoutPresetsAndAnEmptyValueReported",
      {.exe = L"marlwick9.exe", .presets = "", .switches = nullptr},
      {Start(), Shown({"'CompilerSwitches' in WinFBE.ini is empty. | MWK III | 0x2030 | 9 | MWK III hidden"}),
-      Selected(1001), LooksRight({{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"}})}},
+      Selected(1001), LooksRight(22, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"}})}},
     {"WithoutMarlwickIniItSaysSoAndEnds", {.presets = {}},
      {EndsByItself(), Shown({"MarlwickIII.ini does not exist. | MWK III | 0x2030 | 10 | none"})}},
     {"WithoutWinFbeIniItSaysSoAndEnds", {.exe = L"MarlwickIIIF.exe", .winFbeIni = false},
@@ -568,12 +575,14 @@ const Flow kFlows[] = {
       File(L"MWpositionIII.dat", Position(-8, 40)), Start(), At(POINT{-8, 40})}},
     {"APositionOutOfReachOpensCentred", {.position = Position(1278, 300)}, // the screen is 1280 wide
      {Start(), At(), CloseApp(), Start(), MoveTo(5000, 5000), CloseApp(), Start(), At()}},
-    {"ItFollowsTheIdeAndKeepsItsBand", {},
+    {"ItFollowsTheIdeAndKeepsItsBand", {.hold = "3000"},
      {Start(), At(), Show(&World::ide, SW_MINIMIZE), Minimised(true), Show(&World::ide, SW_RESTORE),
       Minimised(false), Show(&World::main, SW_MINIMIZE), Tick(), Tick(), Minimised(true),
       Show(&World::main, SW_RESTORE), Front(&World::third), Topmost(false), Front(&World::ide), Topmost(true),
       Front(&World::third), Topmost(false), Front(&World::main), Topmost(true), EditOpen(),
-      Front(&World::third), Topmost(true), EditLeave(Leave::Cancel), Front(&World::third), Topmost(false)}},
+      Front(&World::third), Topmost(true), EditLeave(Leave::Cancel), Front(&World::third), Topmost(false),
+      Front(&World::main), Topmost(true), Click(kNoPreset), Post(kApplyId), Shown({kNoSelection}),
+      Front(&World::third), Topmost(true)}},
     {"TheIdeButtonsTypeTheirKeysIntoTheIde", {},
      {Start(), Front(&World::main), Press(kBuildConfigurationsId), Keys(Taps("0x76", 1)),
       Front(&World::main), Press(kCompilerSetupId),
@@ -583,9 +592,7 @@ const Flow kFlows[] = {
       File(L"MWpositionIII.dat", Position(200, 100))}},
     {"ClosingTheIdeUnderTheEditBoxEndsIt", {}, {Start(), EditOpen(), IdeCloses(), Ended(), Stored(kStored)}},
     {"ClosingTheIdeUnderAMessageThatKeepsTheQuitEndsIt", {.hold = "20000 swallow"},
-     {Start(), Click(kNoPreset),
-      [](World& w) { PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(kApplyId, BN_CLICKED), 0); },
-      Shown({kNoSelection}), IdeCloses(), Ended()}},
+     {Start(), Click(kNoPreset), Post(kApplyId), Shown({kNoSelection}), IdeCloses(), Ended()}},
     {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {},
      {Start(), Click(1002), Write(L"CompilerSwitches", kStored), Tick(), Tick(), Selected(1002),
       Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004),
