@@ -66,6 +66,10 @@ constexpr VariantMetrics kSmall{
     .clientExtraHeight = 162,
 };
 
+const VariantMetrics& MetricsOf(LayoutVariant variant) {
+    return variant == LayoutVariant::Large ? kLarge : kSmall;
+}
+
 constexpr int kOptionX = 15;
 constexpr int kOptionHeight = 20;
 constexpr int kOptionPitch = 20;
@@ -99,16 +103,13 @@ int MessageBoxSizeForExeName(std::wstring_view exeBaseName) {
 }
 
 MainLayout ComputeMainLayout(LayoutVariant variant, int presetCount, int widestTextWidth) {
-    const VariantMetrics& m = variant == LayoutVariant::Large ? kLarge : kSmall;
+    const VariantMetrics& m = MetricsOf(variant);
     const int optionCount = presetCount + 1;
     const int optionWidth = widestTextWidth + m.optionExtraWidth;
     const int bottom = m.optionTop + kOptionPitch * presetCount; // R
     const int groupWidth = std::max(widestTextWidth + m.groupExtraWidth, m.groupMinWidth);
 
     MainLayout layout;
-    layout.fontPoints = m.fontPoints;
-    layout.console = m.console;
-    layout.exx = m.exx;
     for (int k = 1; k <= presetCount; ++k)
         layout.presetOptions.push_back(
             {kOptionX, m.optionTop - 4 + kOptionPitch * k, optionWidth, kOptionHeight});
@@ -123,4 +124,13 @@ MainLayout ComputeMainLayout(LayoutVariant variant, int presetCount, int widestT
     layout.clientWidth = groupWidth + 20;
     layout.clientHeight = bottom + m.clientExtraHeight;
     return layout;
+}
+
+std::pair<LayoutRect, LayoutRect> CheckboxRects(LayoutVariant variant) {
+    const VariantMetrics& m = MetricsOf(variant);
+    return {m.console, m.exx};
+}
+
+int LayoutFontPoints(LayoutVariant variant) {
+    return MetricsOf(variant).fontPoints;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 enum class LayoutVariant { Small, Large };
@@ -16,9 +17,6 @@ struct LayoutRect {
 
 // Every rectangle is in unscaled units; the toolkit scales them for the display.
 struct MainLayout {
-    int fontPoints = 8;
-    LayoutRect console;
-    LayoutRect exx;
     std::vector<LayoutRect> presetOptions; // preset 1 first
     LayoutRect noPresetOption;
     LayoutRect apply;
@@ -31,11 +29,12 @@ struct MainLayout {
     int clientHeight = 0;
 };
 
-// The measuring aid: an option one unit wide that lives only while the texts are measured.
-inline constexpr LayoutRect kMeasuringOption{15, 30, 1, 20};
-
 LayoutVariant LayoutVariantForExeName(std::wstring_view exeBaseName);
 bool IsHexText(std::string_view text);
 // 8 to 15, from the base name's last character.
 int MessageBoxSizeForExeName(std::wstring_view exeBaseName);
 MainLayout ComputeMainLayout(LayoutVariant variant, int presetCount, int widestTextWidth);
+// The two checkboxes, which come first and do not depend on the presets.
+std::pair<LayoutRect, LayoutRect> CheckboxRects(LayoutVariant variant);
+// The window's font size in points; the font is Tahoma.
+int LayoutFontPoints(LayoutVariant variant);

@@ -27,6 +27,9 @@ constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
 constexpr DWORD kOptionStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_LEFT | BS_AUTORADIOBUTTON;
 constexpr DWORD kFirstOptionStyle = kOptionStyle | WS_GROUP; // starts the one group of all options
+// Sent to itself, so that the tips are made once the window shows: nobody hovers an option
+// before that, and start-up does not wait for them.
+constexpr UINT kAddTipsMessage = WM_APP;
 constexpr DWORD kPushButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_PUSHBUTTON;
 
 HWND AddControl(const wchar_t* keyword, int id, const wchar_t* text, const LayoutRect& r,
@@ -41,15 +44,13 @@ HWND AddControl(const wchar_t* keyword, int id, const wchar_t* text, const Layou
                                             .style = style});
 }
 
-// "No preset used" is measured with the presets: without it a short or empty list of presets
-// would leave that option too narrow for its own caption.
-int MeasureWidestOptionText(const std::vector<std::wstring>& presets) {
-    const wchar_t* firstText = presets.empty() ? L"" : presets.front().c_str();
-    const HWND aid = AddControl(L"Option", kFirstOptionId, firstText, kMeasuringOption);
-    int widest = MeasureTextWidth(aid, kNoPresetText);
+// Measured in a control that has the window's font. "No preset used" is measured with the
+// presets: without it a short or empty list of presets would leave that option too narrow for
+// its own caption.
+int MeasureWidestOptionText(HWND control, const std::vector<std::wstring>& presets) {
+    int widest = MeasureTextWidth(control, kNoPresetText);
     for (const std::wstring& text : presets)
-        widest = std::max(widest, MeasureTextWidth(aid, text.c_str()));
-    DestroyWindow(aid);
+        widest = std::max(widest, MeasureTextWidth(control, text.c_str()));
     return widest;
 }
 
@@ -79,12 +80,15 @@ void AddButtonsAndGroup(const MainLayout& layout) {
     AddControl(L"GroupBox", kGroupBoxId, L"Select switches", layout.groupBox);
 }
 
+// The checkboxes come first, so that the texts are measured in one of them rather than in a
+// control made only for that.
 void BuildControls(ProgramState& p, LayoutVariant variant) {
-    const int widest = MeasureWidestOptionText(p.presetTexts);
-    const MainLayout layout = ComputeMainLayout(variant, p.PresetCount(), widest);
-    AddControl(L"Checkbox", kConsoleId, L"Console", layout.console);
-    AddControl(L"Checkbox", kExxId, L"-exx", layout.exx);
+    const auto [consoleRect, exxRect] = CheckboxRects(variant);
+    const HWND console = AddControl(L"Checkbox", kConsoleId, L"Console", consoleRect);
+    AddControl(L"Checkbox", kExxId, L"-exx", exxRect);
     TickCheckboxesFromMarkers(p.mainWindowHandle, p.programFolder);
+    const MainLayout layout = ComputeMainLayout(variant, p.PresetCount(),
+                                                MeasureWidestOptionText(console, p.presetTexts));
     AddOptions(p.presetTexts, layout);
     AddButtonsAndGroup(layout);
     SetClientSize(p.mainWindowHandle, layout.clientWidth, layout.clientHeight, p.mainWindow.ratioX,
@@ -122,11 +126,13 @@ void PlaceMainWindow(ProgramState& p) {
     const std::optional<ScreenPoint> stored = LoadStartPosition(p.programFolder);
     if (stored)
         p.start = *stored;
+    // SWP_NOACTIVATE: the hidden window is activated when it shows; activating it here too cost
+    // start-up several milliseconds under Wine.
     if (stored && CaptionWithinReachAt(main, *stored)) {
-        SetWindowPos(main, HWND_TOPMOST, stored->x, stored->y, 0, 0, SWP_NOSIZE);
+        SetWindowPos(main, HWND_TOPMOST, stored->x, stored->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     } else {
         CenterWindow(main, nullptr);
-        SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     }
     p.lastRestored = WindowTopLeft(main);
 }
@@ -262,6 +268,9 @@ LRESULT HandleMainMessage(HWND main, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_COMMAND:
         return OnCommand(main, message, wParam, lParam);
+    case kAddTipsMessage:
+        AddOptionTips(main, Program().PresetCount() + 1, Program().mainWindow.ratioX);
+        return 0;
     case WM_NOTIFY:
         if (SupplyOptionTip(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
@@ -322,14 +331,13 @@ int RunApplication(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     const DynamicWideString exeName = ExeName();
     const LayoutVariant variant = LayoutVariantForExeName(exeName.view());
-    p.mainWindow.SetFont(L"Tahoma", variant == LayoutVariant::Large ? 12 : 8);
+    p.mainWindow.SetFont(L"Tahoma", LayoutFontPoints(variant));
     p.messageBoxSize = MessageBoxSizeForExeName(exeName.view());
 
     const HWND main = CreateMainWindow(p);
     BuildControls(p, variant);
     PlaceMainWindow(p);
     p.statusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", main, kStatusBarId);
-    AddOptionTips(main, p.PresetCount() + 1, p.mainWindow.ratioX);
 
     if (!FileExists(p.winFbeIniPath.data())) {
         {
@@ -343,5 +351,6 @@ int RunApplication(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // The IDE may have gone while a start-up box was open; the window is then closed already.
     if (!IsWindow(main))
         return 0;
+    PostMessageW(main, kAddTipsMessage, 0, 0);
     return p.mainWindow.RunMessageLoop(showCommand);
 }

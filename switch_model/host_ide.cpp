@@ -1,7 +1,5 @@
 #include "host_ide.h"
 
-#include <mmsystem.h>
-
 #include "handles.h"
 #include "presets.h"
 #include "settings_files.h"
@@ -153,21 +151,37 @@ void BringHostToFront() {
         Sleep(1);
 }
 
-// Fine timer resolution only for the few milliseconds the pauses need.
+// Fine timer resolution only for the few milliseconds the pauses need. WINMM is loaded only
+// here: loaded with the program, it and the libraries it brings slowed every start-up for the
+// sake of two buttons.
 class FineTimerResolution {
   public:
-    FineTimerResolution() { timeBeginPeriod(1); }
+    FineTimerResolution() : winmm_(LoadLibraryW(L"winmm.dll")) {
+        begin_ = Function("timeBeginPeriod");
+        end_ = Function("timeEndPeriod");
+        if (begin_)
+            begin_(1);
+    }
     ~FineTimerResolution() { End(); }
     FineTimerResolution(const FineTimerResolution&) = delete;
     FineTimerResolution& operator=(const FineTimerResolution&) = delete;
     void End() {
-        if (active_)
-            timeEndPeriod(1);
-        active_ = false;
+        if (begin_ && end_)
+            end_(1);
+        begin_ = nullptr;
     }
 
   private:
-    bool active_ = true;
+    using Period = UINT(WINAPI*)(UINT);
+    Period Function(const char* name) const {
+        return winmm_ ? reinterpret_cast<Period>(
+                            reinterpret_cast<void*>(GetProcAddress(winmm_.get(), name)))
+                      : nullptr;
+    }
+
+    UniqueModule winmm_;
+    Period begin_ = nullptr;
+    Period end_ = nullptr;
 };
 
 } // namespace

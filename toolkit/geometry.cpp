@@ -51,5 +51,7 @@ BOOL CenterWindow(HWND window, HWND reference) {
     POINT position{place.x, place.y};
     if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
         ScreenToClient(reference, &position);
-    return SetWindowPos(window, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Windows are centred before they show, and showing them activates them.
+    return SetWindowPos(window, nullptr, position.x, position.y, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

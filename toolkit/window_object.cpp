@@ -35,11 +35,6 @@ template <typename Function> struct LibraryFunction {
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOEXW*);
 using IsProcessDpiAwareFunction = BOOL(WINAPI*)();
 
-// Decided afresh each time it is asked, as the default font's face and size are.
-bool UseModernFont() {
-    return OsVersion() >= 600 && IsDpiAwareProcess();
-}
-
 int ScreenDeviceCaps(int index) {
     const WindowDc screen(nullptr);
     return GetDeviceCaps(screen.get(), index);
@@ -63,12 +58,15 @@ bool IsDpiAwareProcess() {
     return isAware.function && isAware.function() != FALSE;
 }
 
+// Each object asks once: both questions load a system library to answer.
 WindowObject::WindowObject() : hInstance(GetModuleHandleW(nullptr)) {
-    SetDpi(IsDpiAwareProcess() ? -1.0f : 96.0f);
+    const bool dpiAware = IsDpiAwareProcess();
+    SetDpi(dpiAware ? -1.0f : 96.0f);
+    const bool modernFont = dpiAware && OsVersion() >= 600;
     if (fontName_[0] == L'\0')
-        CopyTruncated(fontName_, UseModernFont() ? L"Segoe UI" : L"Tahoma");
+        CopyTruncated(fontName_, modernFont ? L"Segoe UI" : L"Tahoma");
     if (fontSize_ == 0)
-        fontSize_ = UseModernFont() ? 9 : 8;
+        fontSize_ = modernFont ? 9 : 8;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0x7FFF};
     InitCommonControlsEx(&classes);
 }
