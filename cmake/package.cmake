@@ -1,7 +1,7 @@
 # The release: the program and DlgMsgBox.dll as shipped (stripped, statically linked, lean
 # runtime helpers) and the zip Windows users take,
 #   cmake --build --preset windows --target package   ->  build/windows/Marlwick-<version>-win32.zip
-# (the windows64 preset makes Marlwick-<version>-win64.zip, which the package test unpacks).
+# (the windows64 preset makes Marlwick-<version>-win64.zip); the package_contents test checks it.
 
 if(TARGET MarlwickIII)
     target_sources(MarlwickIII PRIVATE ${PROJECT_SOURCE_DIR}/toolkit/lean_runtime.cpp)
