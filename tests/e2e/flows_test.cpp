@@ -89,10 +89,11 @@ class World {
     ~World() {
         lock.reset();
         for (const Process& process : processes_)
-            if (const HANDLE byId = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id)) {
-                TerminateProcess(byId, 1);
-                WaitForSingleObject(byId, support::kWaitMs);
-                CloseHandle(byId);
+            if (const UniqueOwner<HANDLE, &CloseHandle> byId(
+                    OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id));
+                byId) {
+                TerminateProcess(byId.get(), 1);
+                WaitForSingleObject(byId.get(), support::kWaitMs);
             }
     }
 
@@ -438,14 +439,13 @@ STEP(At, (std::optional<POINT> at = std::nullopt), {
 // screen in the last two columns inside its frame, if it has one.
 bool CaptionClipped(HWND control, int frame) {
     const RECT r = RectOf(control);
-    const HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     bool dark = false;
     for (int y = r.top + frame; y < r.bottom - frame; ++y)
         for (const int x : {r.right - frame - 2, r.right - frame - 1}) {
-            const COLORREF c = GetPixel(screen, x, y);
+            const COLORREF c = GetPixel(screen.get(), x, y);
             dark = dark || GetRValue(c) + GetGValue(c) + GetBValue(c) < 384;
         }
-    ReleaseDC(nullptr, screen);
     return dark;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "handles.h"
 #include "support.h"
 
 namespace {
@@ -52,12 +53,11 @@ extern "C" std::int32_t __stdcall DLGMSGBOX(HWND* owner, const wchar_t* text,
     if (*arg5 != 10 || std::wstring(face) != L"Segoe UI" || *arg8 != 0 || *colour != 0x98D3FF)
         line += " | other fixed arguments";
     line += "\n";
-    const HANDLE log =
-        CreateFileW(L"DlgMsgBox.log", FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const UniqueFile log(CreateFileW(L"DlgMsgBox.log", FILE_APPEND_DATA,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(log);
+    WriteFile(log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     const std::string hold = support::ReadBytes(L"DlgMsgBox.hold").value_or("300");
     KeepMessagesFlowing(std::strtoul(hold.c_str(), nullptr, 10),
                         hold.find("swallow") != std::string::npos);

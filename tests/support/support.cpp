@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "handles.h"
+
 #include <algorithm>
 #include <atomic>
 #include <fstream>
@@ -43,10 +45,8 @@ std::string Utf8(std::wstring_view text) {
 }
 
 int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSX);
 }
 
 ScratchFolder::ScratchFolder() {

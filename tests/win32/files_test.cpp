@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "handles.h"
 #include "paths.h"
 #include "settings_files.h"
 #include "support.h"
@@ -49,10 +50,10 @@ TEST(WinFbeIni, WritingCompilerSwitchesChangesThatLineOnly) {
             "CompilerSwitches=" + support::Utf8(value);
         EXPECT_EQ(Lines(support::ReadBytes(ini).value_or("")), expected);
     }
-    const HANDLE lock = CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
+    UniqueFile lock(CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
     EXPECT_FALSE(WriteCompilerSwitches(Wide(ini), L"-locked")) << "a failed write was reported "
                                                                   "as done";
-    CloseHandle(lock);
+    lock.reset();
     EXPECT_EQ(support::CompilerValue(ini, L"CompilerSwitches"), L"");
     EXPECT_FALSE(WriteCompilerSwitches(DynamicWideString(), L"-x")) << "wrote without a path";
 }
@@ -84,13 +85,14 @@ TEST(PresetFile, IsReadFromDiskInBoundedPieces) {
     EXPECT_EQ(LoadPresetTexts(folder),
               (std::vector<std::wstring>{L"-gen gas", L"-d \u00e9t\u00e9"}));
     // A huge wrong file (here 4 GiB of zeros, a sparse file) gives 32 items at once.
-    const HANDLE file = CreateFileW((scratch.Root() / L"MarlwickIII.ini").c_str(), GENERIC_WRITE, 0,
-                                    nullptr, CREATE_ALWAYS, 0, nullptr);
-    LARGE_INTEGER size{};
-    size.QuadPart = 4LL << 30;
-    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
-    SetEndOfFile(file);
-    CloseHandle(file);
+    {
+        const UniqueFile file(CreateFileW((scratch.Root() / L"MarlwickIII.ini").c_str(),
+                                          GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LARGE_INTEGER size{};
+        size.QuadPart = 4LL << 30;
+        SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    }
     const auto presets = LoadPresetTexts(folder);
     ASSERT_TRUE(presets);
     EXPECT_EQ(presets->size(), 32u);

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "handles.h"
 #include "show_message.h"
 #include "support.h"
 
@@ -67,13 +68,12 @@ bool IconBesideText(HWND box) {
     RECT text{};
     GetWindowRect(Child(box, L"Static"), &text);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&text), 2);
-    const HDC dc = GetDC(box);
+    const WindowDc dc(box);
     bool found = false;
     for (int y = text.top; y < text.bottom; ++y)
         for (int x = 0; x < text.left; ++x)
-            found = found || (GetPixel(dc, x, y) != kPeach &&
-                              GetPixel(dc, x, y) != GetSysColor(COLOR_BTNFACE));
-    ReleaseDC(box, dc);
+            found = found || (GetPixel(dc.get(), x, y) != kPeach &&
+                              GetPixel(dc.get(), x, y) != GetSysColor(COLOR_BTNFACE));
     return found;
 }
 
@@ -94,9 +94,8 @@ TEST(Box, ShowsItsTextInItsFontAndColourBesideTheWarningIconAboveOneOkButton) {
                 EXPECT_EQ(std::wstring(font.lfFaceName), L"Segoe UI");
                 RECT r{};
                 GetClientRect(text, &r);
-                const HDC dc = GetDC(text);
-                EXPECT_EQ(GetPixel(dc, r.right - 1, r.bottom - 1), kPeach) << "behind the text";
-                ReleaseDC(text, dc);
+                EXPECT_EQ(GetPixel(WindowDc(text).get(), r.right - 1, r.bottom - 1), kPeach)
+                    << "behind the text";
                 EXPECT_TRUE(IconBesideText(box)) << "no warning icon";
                 ClickOk(box);
             },
