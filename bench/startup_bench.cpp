@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "handles.h"
+
 namespace {
 
 constexpr DWORD kAppearLimitMs = 20000;
@@ -30,20 +32,20 @@ struct Sample {
     SIZE_T peakWorkingSet = 0;
 };
 
+using UniqueHandle = UniqueOwner<HANDLE, &CloseHandle>;
+
 class Job {
   public:
     Job() : job_(CreateJobObjectW(nullptr, nullptr)) {
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits,
+                                sizeof limits);
     }
-    ~Job() { CloseHandle(job_); }
-    Job(const Job&) = delete;
-    Job& operator=(const Job&) = delete;
-    void Hold(HANDLE process) const { AssignProcessToJobObject(job_, process); }
+    void Hold(HANDLE process) const { AssignProcessToJobObject(job_.get(), process); }
 
   private:
-    HANDLE job_;
+    UniqueHandle job_;
 };
 
 double Now() {
@@ -95,21 +97,21 @@ Sample RunOnce(const Program& program, const Job& job, DWORD idleMs) {
     if (!CreateProcessW(program.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, folder.c_str(), &startup, &process))
         return sample;
-    job.Hold(process.hProcess);
+    const UniqueHandle thread(process.hThread);
+    const UniqueHandle running(process.hProcess);
+    job.Hold(running.get());
     while (Now() - start < kAppearLimitMs && !HasVisibleWindow(process.dwProcessId) &&
-           WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+           WaitForSingleObject(running.get(), 0) == WAIT_TIMEOUT)
         Sleep(1);
     if (HasVisibleWindow(process.dwProcessId))
         sample.milliseconds = Now() - start;
     Sleep(idleMs);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+    if (GetProcessMemoryInfo(running.get(), &memory, sizeof memory))
         sample.peakWorkingSet = memory.PeakWorkingSetSize;
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, kExitLimitMs);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    TerminateProcess(running.get(), 0);
+    WaitForSingleObject(running.get(), kExitLimitMs);
     Sleep(kSettleMs);
     return sample;
 }

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "handles.h"
 #include "host_ide.h"
 
 namespace {
@@ -38,11 +39,10 @@ HWND MakeWindow(const wchar_t* className, HINSTANCE instance) {
 void WriteIni(const std::wstring& path, const char* compilerPath) {
     const std::string text = std::string("[Compiler]\r\nCompilerSwitches=-gen gas\r\n") +
                              "FBWINCompiler32=" + compilerPath + "\r\n";
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 void Pump() {
@@ -64,13 +64,14 @@ int wmain(int argc, wchar_t** argv) {
                            "C:\\FreeBASIC-1.10.2-winlibs-gcc-9.4.0\\fbc32.exe"};
     WriteIni(iniPath, paths[0]);
     // Backdated, as a settings file is between two of the IDE's writes.
-    const HANDLE file =
-        CreateFileW(iniPath.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    FILETIME earlier{};
-    GetSystemTimeAsFileTime(&earlier);
-    earlier.dwHighDateTime -= 1;
-    SetFileTime(file, nullptr, nullptr, &earlier);
-    CloseHandle(file);
+    {
+        const UniqueFile file(CreateFileW(iniPath.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+        FILETIME earlier{};
+        GetSystemTimeAsFileTime(&earlier);
+        earlier.dwHighDateTime -= 1;
+        SetFileTime(file.get(), nullptr, nullptr, &earlier);
+    }
 
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);

@@ -50,8 +50,10 @@ HWND FindWindowOf(DWORD processId, const wchar_t* className, const wchar_t* capt
     return nullptr;
 }
 
+using UniqueHandle = UniqueOwner<HANDLE, &CloseHandle>;
+
 struct Process {
-    UniqueOwner<HANDLE, &CloseHandle> handle;
+    UniqueHandle handle;
     DWORD id = 0;
     bool Running() const { return WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT; }
     DWORD ExitCode() const {
@@ -89,7 +91,7 @@ class World {
     ~World() {
         lock.reset();
         for (const Process& process : processes_)
-            if (const UniqueOwner<HANDLE, &CloseHandle> byId(
+            if (const UniqueHandle byId(
                     OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id));
                 byId) {
                 TerminateProcess(byId.get(), 1);
@@ -104,9 +106,8 @@ class World {
         PROCESS_INFORMATION info{};
         CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        exe.parent_path().c_str(), &startup, &info);
-        CloseHandle(info.hThread);
-        return processes_.emplace_back(UniqueOwner<HANDLE, &CloseHandle>(info.hProcess),
-                                       info.dwProcessId);
+        const UniqueHandle thread(info.hThread);
+        return processes_.emplace_back(UniqueHandle(info.hProcess), info.dwProcessId);
     }
 
     // The stand-in IDE, or another program of a class the utility does not look for.
