@@ -11,7 +11,6 @@
 #include "program_messages.h"
 #include "program_state.h"
 #include "settings_files.h"
-#include "text_conversion.h"
 #include "window_object.h"
 
 namespace {
@@ -102,13 +101,10 @@ DynamicWideString AskForValue(HWND main, const DynamicWideString& current) {
     return result;
 }
 
+// The option start-up would select for the value once written.
 void SelectPresetMatching(HWND main, const DynamicWideString& value) {
     ProgramState& p = Program();
-    // Matching sees the value as the IDE reads it: narrow, at most 511 bytes.
-    const std::string narrow = NarrowAnsi(value.view(), kIniValueLimit + 1);
-    std::optional<int> match;
-    if (narrow.size() <= static_cast<std::size_t>(kIniValueLimit))
-        match = FindPresetForSwitches(WidenAnsi(narrow), p.presetTexts);
+    const auto match = FindPresetForSwitches(StoredFormOf(value.view()), p.presetTexts);
     SelectOption(main, match ? OptionIdOfPreset(*match) : p.NoPresetOptionId());
 }
 

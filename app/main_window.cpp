@@ -19,7 +19,6 @@
 #include "program_state.h"
 #include "settings_files.h"
 #include "system_command.h"
-#include "text_conversion.h"
 
 namespace {
 
@@ -117,7 +116,9 @@ bool CaptionWithinReachAt(HWND window, ScreenPoint at) {
     const ScreenRect placed{at.x, at.y, at.x + (r.right - r.left), at.y + (r.bottom - r.top)};
     std::vector<ScreenRect> workAreas;
     EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
-    return CaptionWithinReach(placed, GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CXSIZE),
+    // The window's caption has one button, Close.
+    const int buttonWidth = GetSystemMetrics(SM_CXSIZE);
+    return CaptionWithinReach(placed, GetSystemMetrics(SM_CYCAPTION), buttonWidth, buttonWidth,
                               workAreas);
 }
 
@@ -138,8 +139,8 @@ void PlaceMainWindow(ProgramState& p) {
 }
 
 void SelectStoredPreset(ProgramState& p) {
-    const std::string stored = ReadCompilerIniValue(p.winFbeIniPath, "CompilerSwitches");
-    p.followedSwitches = {WidenAnsi(stored), std::nullopt};
+    const std::wstring stored = ReadStoredSwitches(p.winFbeIniPath);
+    p.followedSwitches = {stored, std::nullopt};
     if (const auto match = FindPresetForSwitches(p.followedSwitches.value, p.presetTexts)) {
         SelectOption(p.mainWindowHandle, OptionIdOfPreset(*match));
         return;

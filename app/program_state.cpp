@@ -1,7 +1,6 @@
 #include "program_state.h"
 
 #include "settings_files.h"
-#include "text_conversion.h"
 
 ProgramState& Program() {
     static ProgramState state;
@@ -17,5 +16,5 @@ bool IsChecked(HWND main, int id) {
 }
 
 void NoteWrittenSwitches(ProgramState& p, std::wstring_view written) {
-    p.followedSwitches = {WidenAnsi(NarrowAnsi(written, kIniValueLimit)), std::nullopt};
+    p.followedSwitches = {StoredFormOf(written), std::nullopt};
 }

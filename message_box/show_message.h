@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dlgmsgbox/dlgmsgbox.h"
+#include "message_box_open_guard.h"
 
 using DlgMsgBoxFunction = decltype(&DLGMSGBOX);
 
@@ -22,15 +23,3 @@ struct MessageRequest {
 
 // Builds the nine arguments of the call and makes it; the library's answer is not needed.
 void ShowMessage(const MessageRequest& request, DlgMsgBoxFunction show = &DLGMSGBOX);
-
-// Raises a flag for the life of a box and clears it however the scope ends.
-class MessageBoxOpenGuard {
-  public:
-    explicit MessageBoxOpenGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~MessageBoxOpenGuard() { flag_ = false; }
-    MessageBoxOpenGuard(const MessageBoxOpenGuard&) = delete;
-    MessageBoxOpenGuard& operator=(const MessageBoxOpenGuard&) = delete;
-
-  private:
-    bool& flag_;
-};

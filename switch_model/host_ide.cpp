@@ -3,7 +3,6 @@
 #include "handles.h"
 #include "presets.h"
 #include "settings_files.h"
-#include "text_conversion.h"
 #include "toolchain_status.h"
 
 bool IniFileStamp::operator==(const IniFileStamp& other) const {
@@ -65,7 +64,7 @@ void RefreshIniCache(const DynamicWideString& iniPath, IniCache& cache) {
     if ((now == cache.stamp && IsSettled(now)) || HeldByAnother(iniPath))
         return;
     cache.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
-    cache.switches = WidenAnsi(ReadCompilerIniValue(iniPath, "CompilerSwitches"));
+    cache.switches = ReadStoredSwitches(iniPath);
     cache.stamp = std::move(now);
 }
 

@@ -6,10 +6,13 @@
 
 namespace {
 
+// Editors that save "UTF-8 with BOM" put these bytes first; they belong to no item.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // The file as a text-mode reader sees it, one byte at a time: byte 0x1A ends it.
 class TextCursor {
   public:
-    explicit TextCursor(const NextFileBytes& next) : next_(next) {}
+    explicit TextCursor(const NextFileBytes& next) : next_(next) { SkipByteOrderMark(); }
 
     std::optional<char> Peek() {
         while (!ended_ && pos_ == piece_.size()) {
@@ -31,7 +34,21 @@ class TextCursor {
     }
 
   private:
+    // The first pieces are gathered until they hold as many bytes as the mark, or the file ends.
+    void SkipByteOrderMark() {
+        while (!ended_ && head_.size() < kByteOrderMark.size()) {
+            const std::string_view piece = next_();
+            head_.append(piece);
+            ended_ = piece.empty();
+        }
+        piece_ = head_;
+        if (piece_.starts_with(kByteOrderMark))
+            pos_ = kByteOrderMark.size();
+        ended_ = ended_ && pos_ == piece_.size();
+    }
+
     const NextFileBytes& next_;
+    std::string head_;
     std::string_view piece_;
     std::size_t pos_ = 0;
     bool ended_ = false;

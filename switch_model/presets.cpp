@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "stored_value.h"
+
 namespace {
 
 constexpr std::array<std::string_view, kSwitchPrefixRows> kPrefixes = {
@@ -47,7 +49,7 @@ std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets) {
     for (std::size_t index = 0; index < presets.size(); ++index) {
         for (int row = 0; row < kSwitchPrefixRows; ++row) {
-            if (Widen(SwitchPrefixTable(row)) + presets[index] == storedValue)
+            if (AsReadBack(Widen(SwitchPrefixTable(row)) + presets[index]) == storedValue)
                 return static_cast<int>(index) + 1;
         }
     }

@@ -15,7 +15,9 @@ std::string_view SwitchPrefix(bool clangPreset, bool console, bool exx);
 bool IsClangPreset(std::wstring_view presetText);
 std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool exx);
 
-// presets[0] is preset 1. Returns the lowest matching preset number.
+// presets[0] is preset 1. storedValue is as the profile functions gave it back; a row and a
+// preset text match it when, written, they would be given back as that. Returns the lowest
+// matching preset number.
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets);
 

@@ -9,6 +9,7 @@
 #include "handles.h"
 #include "paths.h"
 #include "preset_file.h"
+#include "stored_value.h"
 #include "text_conversion.h"
 
 namespace {
@@ -146,6 +147,14 @@ std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* k
     const std::wstring wideKey = WidenAnsi(key);
     return NarrowAnsi(ReadCompilerIniValueWide(iniPath, wideKey.c_str(), kUnitsForLimit),
                       kIniValueLimit);
+}
+
+std::wstring ReadStoredSwitches(const DynamicWideString& iniPath) {
+    return WidenAnsi(ReadCompilerIniValue(iniPath, "CompilerSwitches"));
+}
+
+std::wstring StoredFormOf(std::wstring_view written) {
+    return WidenAnsi(NarrowAnsi(AsReadBack(written), kIniValueLimit));
 }
 
 bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value) {

@@ -41,6 +41,10 @@ DynamicWideString ResolveWinFbeIniPath();
 // Section Compiler; narrow text of at most 511 bytes, "" when missing. Read through the wide
 // path, then narrowed to the ANSI code page.
 std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* key);
+// CompilerSwitches as start-up and the tick read it: as the IDE reads it, then widened.
+std::wstring ReadStoredSwitches(const DynamicWideString& iniPath);
+// What ReadStoredSwitches gives back once WriteCompilerSwitches has written the value.
+std::wstring StoredFormOf(std::wstring_view written);
 // Section Compiler, the whole value however long it is, or its first maxChars characters.
 std::wstring ReadCompilerIniValueWide(const DynamicWideString& iniPath, const wchar_t* key,
                                       std::size_t maxChars = SIZE_MAX);

@@ -27,11 +27,12 @@ ScreenPoint CentredPosition(const ScreenRect& window, const ScreenRect& referenc
             KeepInside(y, window.Height(), workArea.top, workArea.bottom)};
 }
 
-bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int grabWidth,
-                        std::span<const ScreenRect> workAreas) {
+bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int buttonsWidth,
+                        int grabWidth, std::span<const ScreenRect> workAreas) {
     const int captionBottom = window.top + captionHeight;
+    const int grabRight = window.right - buttonsWidth;
     return std::any_of(workAreas.begin(), workAreas.end(), [&](const ScreenRect& area) {
-        return Overlap(window.left, window.right, area.left, area.right) >= grabWidth &&
+        return Overlap(window.left, grabRight, area.left, area.right) >= grabWidth &&
                Overlap(window.top, captionBottom, area.top, area.bottom) >= captionHeight;
     });
 }

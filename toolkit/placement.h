@@ -10,7 +10,8 @@
 ScreenPoint CentredPosition(const ScreenRect& window, const ScreenRect& reference,
                             const ScreenRect& workArea);
 
-// True when one work area shows the caption's whole height over at least grabWidth pixels, so
-// that the user can take hold of the window and drag it.
-bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int grabWidth,
-                        std::span<const ScreenRect> workAreas);
+// True when one work area shows the caption's whole height over at least grabWidth pixels left of
+// the caption's buttons (buttonsWidth at its right end), so that the user can take hold of the
+// window and drag it: a caption that shows only its buttons cannot be dragged.
+bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int buttonsWidth,
+                        int grabWidth, std::span<const ScreenRect> workAreas);

@@ -107,10 +107,27 @@ int CaptionWidth(HDC dc, const wchar_t* caption) {
     return extent.cx + 2 * GetSystemMetrics(SM_CXSIZE);
 }
 
-void LoadWarningIcon(BoxParts& parts, int size) {
-    parts.ownIcon.reset(static_cast<HICON>(
-        LoadImageW(nullptr, IDI_WARNING, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    parts.icon = parts.ownIcon ? parts.ownIcon.get() : LoadIconW(nullptr, IDI_WARNING);
+// The system icon a style names, or none. The icon values share bits (MB_ICONEXCLAMATION holds
+// those of MB_ICONHAND and MB_ICONQUESTION), so the whole field is compared.
+const wchar_t* SystemIconFor(UINT style) {
+    switch (style & MB_ICONMASK) {
+    case MB_ICONHAND:
+        return IDI_HAND;
+    case MB_ICONQUESTION:
+        return IDI_QUESTION;
+    case MB_ICONEXCLAMATION:
+        return IDI_EXCLAMATION;
+    case MB_ICONASTERISK:
+        return IDI_ASTERISK;
+    default:
+        return nullptr;
+    }
+}
+
+void LoadBoxIcon(BoxParts& parts, const wchar_t* name, int size) {
+    parts.ownIcon.reset(
+        static_cast<HICON>(LoadImageW(nullptr, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    parts.icon = parts.ownIcon ? parts.ownIcon.get() : LoadIconW(nullptr, name);
 }
 
 void LoadOkText(BoxParts& parts) {
@@ -141,9 +158,9 @@ void PrepareParts(BoxParts& parts, const BoxRequest& request, HWND owner) {
 
     BoxMetrics metrics;
     metrics.dpi = parts.dpi;
-    if (request.style & MB_ICONEXCLAMATION) {
+    if (const wchar_t* icon = SystemIconFor(request.style)) {
         metrics.iconSize = ScaleToDpi(kIconPixelsAt96, parts.dpi);
-        LoadWarningIcon(parts, metrics.iconSize);
+        LoadBoxIcon(parts, icon, metrics.iconSize);
     }
     const RECT workArea = WorkAreaOf(MonitorFor(owner));
     const int maxWidth = MaxTextWidth(workArea.right - workArea.left, parts.dpi);

@@ -31,7 +31,9 @@ struct Given {
     bool winFbeIni = true;
     const char* switches = "-w all -fpmode fast -fpu sse -gen gcc -O 2"; // null: no key
     Bytes console = {}, exx = {}, position = {};                         // the state files
-    Bytes hold = {}; // how long the recording one holds its boxes (DlgMsgBox.hold)
+    // The recording DlgMsgBox.dll holds its boxes until ReleaseBoxes, or until a quit message,
+    // which it then keeps with swallowQuit.
+    bool holdBoxes = false, swallowQuit = false;
 };
 
 path FromHost(const char* hostPath) {
@@ -66,16 +68,22 @@ struct Process {
 // One flow's scratch layout and the processes it started, each ended by its id at the end.
 class World {
   public:
-    explicit World(const Given& given) : exe_(given.exe) {
+    explicit World(const Given& given)
+        : exe_(given.exe),
+          boxRelease_(L"MarlwickTestBoxes-" + scratch_.Root().filename().wstring()),
+          release_(CreateEventW(nullptr, TRUE, FALSE, boxRelease_.c_str())) {
         std::filesystem::create_directories(Ini().parent_path());
         std::filesystem::create_directories(Tools(L""));
         CopyFileW(FromHost(E2E_APP).c_str(), Tools(given.exe).c_str(), FALSE);
         CopyFileW(FromHost(E2E_RECORDING_BOX).c_str(), Tools(L"DlgMsgBox.dll").c_str(), FALSE);
+        const Bytes hold = given.holdBoxes ? "held " + support::Utf8(boxRelease_) +
+                                                 (given.swallowQuit ? " swallow" : "")
+                                           : Bytes();
         for (const auto& [name, bytes] : {std::pair{L"MarlwickIII.ini", given.presets},
                                           {L"ConsoleIII.dat", given.console},
                                           {L"exxIII.dat", given.exx},
                                           {L"MWpositionIII.dat", given.position},
-                                          {L"DlgMsgBox.hold", given.hold}})
+                                          {L"DlgMsgBox.hold", hold}})
             if (bytes)
                 support::WriteBytes(Tools(name), *bytes);
         const std::string switches =
@@ -89,7 +97,9 @@ class World {
     }
 
     ~World() {
+        ReleaseBoxes();
         lock.reset();
+        squatter.reset();
         for (const Process& process : processes_)
             if (const UniqueHandle byId(
                     OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id));
@@ -119,6 +129,8 @@ class World {
         return window;
     }
 
+    void ReleaseBoxes() const { SetEvent(release_.get()); }
+
     void StartApp(bool withIde = true) {
         if (withIde && !IsWindow(ide))
             ide = StartWindow(L"WinFBE_Class", L"keys.log");
@@ -144,12 +156,15 @@ class World {
     Process* app = nullptr;
     HWND main = nullptr, ide = nullptr, third = nullptr, editBox = nullptr;
     UniqueFile lock;
+    UniqueHandle squatter; // an object that holds the name of the program's mutex
     int ticks = 0;
     std::size_t keysSeen = 0;
 
   private:
     support::ScratchFolder scratch_;
     std::wstring exe_;
+    std::wstring boxRelease_;
+    UniqueHandle release_;
     std::deque<Process> processes_; // app keeps its address
 };
 
@@ -211,9 +226,9 @@ STEP(Ended, (), {
     EXPECT_EQ(w.app->ExitCode(), 0u) << "exit code";
 })
 
-// Started, it ends by itself; beside the IDE none of its windows ever shows.
-STEP(EndsByItself, (bool withIde = true), {
-    w.StartApp(withIde);
+// Started beside the IDE, it ends by itself, and none of its windows ever shows.
+STEP(EndsByItself, (), {
+    w.StartApp();
     bool seen = false;
     WaitUntil([&] {
         const HWND any = FindWindowOf(w.app->id, nullptr, nullptr);
@@ -221,7 +236,15 @@ STEP(EndsByItself, (bool withIde = true), {
         return !w.app->Running();
     });
     Ended()(w);
-    EXPECT_FALSE(seen && withIde) << "a window of the program showed";
+    EXPECT_FALSE(seen) << "a window of the program showed";
+})
+
+STEP(StartWithoutIde, (), { w.StartApp(false); })
+
+// Another program holds an object under the name of the program's mutex, so creating it fails.
+STEP(MutexNameTaken, (), {
+    w.squatter.reset(CreateEventW(nullptr, TRUE, FALSE, L"cT2bKegPTlB5a9HFcKFj"));
+    ASSERT_TRUE(w.squatter);
 })
 
 STEP(CloseApp, (), {
@@ -376,8 +399,11 @@ STEP(EditLeave, (Leave how, std::optional<std::wstring> typed = std::nullopt), {
 STEP(Front, (HWND World::*window), {
     if (window == &World::third && !w.third)
         w.third = w.StartWindow(L"Third_Class", L"third.log");
-    SetForegroundWindow(w.*window);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w.*window; }));
+    // Again while it is not in front: a window of the program that is just showing may take the
+    // front first, as a person would click once more.
+    ASSERT_TRUE(WaitUntil([&] {
+        return GetForegroundWindow() == w.*window || (SetForegroundWindow(w.*window), false);
+    })) << "the window did not come to the front";
 })
 
 STEP(Show, (HWND World::*window, int command), { ShowWindow(w.*window, command); })
@@ -397,6 +423,8 @@ STEP(Topmost, (bool topmost), {
 })
 
 STEP(IdeCloses, (), { PostMessageW(w.ide, WM_CLOSE, 0, 0); })
+
+STEP(ReleaseBoxes, (), { w.ReleaseBoxes(); })
 
 // The keys the IDE received since the last such step, as "down 0x10 up 0x10 ...".
 STEP(Keys, (std::string keys), {
@@ -425,6 +453,12 @@ STEP(MoveTo, (int x, int y), {
     ASSERT_TRUE(WaitUntil([&] { return RectOf(w.main).left == x && RectOf(w.main).top == y; }));
 })
 
+// Left until only the caption's Close button and a few pixels beside it show.
+STEP(OnlyTheCloseButtonShows, (), {
+    const RECT r = RectOf(w.main);
+    MoveTo(GetSystemMetrics(SM_CXSIZE) + 4 - (r.right - r.left), r.top)(w);
+})
+
 // At the given place, or centred on the work area without one.
 STEP(At, (std::optional<POINT> at = std::nullopt), {
     RECT work{};
@@ -436,64 +470,101 @@ STEP(At, (std::optional<POINT> at = std::nullopt), {
     EXPECT_NEAR(r.top, at.value_or(centred).y, at ? 0 : 1);
 })
 
-// Whether a control's caption runs into its right edge, as a clipped one does: dark pixels on
-// screen in the last two columns inside its frame, if it has one.
-bool CaptionClipped(HWND control, int frame) {
-    const RECT r = RectOf(control);
-    const WindowDc screen(nullptr);
-    bool dark = false;
-    for (int y = r.top + frame; y < r.bottom - frame; ++y)
-        for (const int x : {r.right - frame - 2, r.right - frame - 1}) {
-            const COLORREF c = GetPixel(screen.get(), x, y);
-            dark = dark || GetRValue(c) + GetGValue(c) + GetBValue(c) < 384;
+// The first and the last column of dark pixels in the rectangle, read with get; none gives an
+// empty span (first > last).
+template <typename Pixel> std::pair<int, int> Ink(const RECT& r, const Pixel& get) {
+    std::pair<int, int> span{r.right, r.left - 1};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = get(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 384)
+                span = {std::min(span.first, x), std::max(span.second, x)};
         }
-    return dark;
+    return span;
 }
 
-// The layout whose Apply button is so many units high; the captions in creation order (the
-// status bar's last, its text aside); every control inside the client area and none on another
-// (the group box holds the options); no caption clipped.
-STEP(LooksRight, (int applyHeight, std::vector<std::pair<int, std::wstring>> captions), {
-    if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
-        ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
-    }
-    SetCursorPos(0, 0); // no tip over the window
-    RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Tick()(w);
-    RECT client{}, apply = RectOf(GetDlgItem(w.main, kApplyId));
-    GetClientRect(w.main, &client);
-    EXPECT_EQ(apply.bottom - apply.top, MulDiv(applyHeight, support::ScreenDpi(), 96));
-    std::vector<RECT> placed;
-    HWND child = GetWindow(w.main, GW_CHILD);
-    for (const auto& [id, caption] : captions) {
-        ASSERT_TRUE(child) << "control " << id << " is missing";
-        EXPECT_EQ(GetDlgCtrlID(child), id) << "creation order";
-        RECT r = RectOf(child);
-        MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
-                    r.bottom <= client.bottom)
-            << "control " << id << " sticks out of the window";
-        const bool pushButton = id >= kApplyId && id <= kCompilerSetupId;
-        EXPECT_TRUE(id == kStatusBarId || TextOf(child) == caption) << "control " << id;
-        EXPECT_FALSE(id != kStatusBarId && id != kGroupBoxId &&
-                     CaptionClipped(child, pushButton ? 2 : 0))
-            << support::Utf8(caption) << " is clipped";
-        for (const RECT& other : placed) {
-            RECT overlap{};
-            EXPECT_FALSE(id != kGroupBoxId && IntersectRect(&overlap, &r, &other))
-                << "control " << id << " lies on another";
-        }
-        placed.push_back(r);
-        child = GetWindow(child, GW_HWNDNEXT);
-    }
-})
+// What a control shows on screen inside its frame.
+std::pair<int, int> Ink(HWND control, int frame) {
+    RECT r = RectOf(control);
+    InflateRect(&r, -frame, -frame);
+    const WindowDc screen(nullptr);
+    return Ink(r, [&](int x, int y) { return GetPixel(screen.get(), x, y); });
+}
 
-// One tool per option, in the options' font, above every window.
-STEP(Tips, (int count), {
+// The text as this process draws it in Tahoma of that size at the screen's DPI.
+int TahomaInkWidth(const std::wstring& text, int points) {
+    const WindowDc screen(nullptr);
+    const UniqueOwner<HDC, &DeleteDC> dc(CreateCompatibleDC(screen.get()));
+    const UniqueOwner<HBITMAP, &DeleteObject> bitmap(
+        CreateCompatibleBitmap(screen.get(), 1000, 100));
+    const UniqueFont font(CreateFontW(-MulDiv(points, support::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL,
+                                      0, 0, 0, DEFAULT_CHARSET, OUT_TT_PRECIS, 0, 0, 0, L"Tahoma"));
+    const SelectedObject canvas(dc.get(), bitmap.get()), selected(dc.get(), font.get());
+    RECT all{0, 0, 1000, 100};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(dc.get(), 10, 10, text.c_str(), static_cast<int>(text.size()));
+    const auto [first, last] = Ink(all, [&](int x, int y) { return GetPixel(dc.get(), x, y); });
+    return last - first + 1;
+}
+
+// The layout whose Apply button is so many units high and whose font is Tahoma of so many points;
+// the captions in creation order (the status bar's last, its text aside); every control inside
+// the client area and none on another (the group box holds the options); no caption clipped.
+STEP(LooksRight,
+     (int applyHeight, int fontPoints, std::vector<std::pair<int, std::wstring>> captions), {
+         if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
+             ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
+         }
+         SetCursorPos(0, 0); // no tip over the window
+         RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+         Tick()(w);
+         RECT client{}, apply = RectOf(GetDlgItem(w.main, kApplyId));
+         GetClientRect(w.main, &client);
+         EXPECT_EQ(apply.bottom - apply.top, MulDiv(applyHeight, support::ScreenDpi(), 96));
+         std::vector<RECT> placed;
+         HWND child = GetWindow(w.main, GW_CHILD);
+         for (const auto& [id, caption] : captions) {
+             ASSERT_TRUE(child) << "control " << id << " is missing";
+             EXPECT_EQ(GetDlgCtrlID(child), id) << "creation order";
+             RECT r = RectOf(child);
+             MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
+             EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
+                         r.bottom <= client.bottom)
+                 << "control " << id << " sticks out of the window";
+             EXPECT_TRUE(id == kStatusBarId || TextOf(child) == caption) << "control " << id;
+             // A clipped caption runs into the last two columns inside the frame.
+             const int frame = id >= kApplyId && id <= kCompilerSetupId ? 2 : 0;
+             const auto [first, last] = Ink(child, frame);
+             EXPECT_FALSE(id != kStatusBarId && id != kGroupBoxId &&
+                          last >= RectOf(child).right - frame - 2)
+                 << support::Utf8(caption) << " is clipped";
+             if (id == kBuildConfigurationsId || id == kCompilerSetupId) {
+                 EXPECT_NEAR(last - first, TahomaInkWidth(caption, fontPoints) - 1, 2)
+                     << support::Utf8(caption) << " is not in Tahoma " << fontPoints;
+             }
+             for (const RECT& other : placed) {
+                 RECT overlap{};
+                 EXPECT_FALSE(id != kGroupBoxId && IntersectRect(&overlap, &r, &other))
+                     << "control " << id << " lies on another";
+             }
+             placed.push_back(r);
+             child = GetWindow(child, GW_HWNDNEXT);
+         }
+     })
+
+// Hovering an option shows its tip, in the options' font and above every window: what Apply
+// would write with the checkboxes as they stand, or over "No preset used" the value stored now.
+STEP(Tip, (int option, std::wstring text), {
     const HWND tips = FindWindowOf(w.app->id, TOOLTIPS_CLASSW, nullptr);
-    EXPECT_EQ(Send(tips, TTM_GETTOOLCOUNT), count);
-    EXPECT_EQ(Send(tips, WM_GETFONT), Send(GetDlgItem(w.main, 1001), WM_GETFONT));
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(tips); })) << "a tip stays";
+    const RECT r = RectOf(GetDlgItem(w.main, option));
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(tips) && TextOf(tips) == text; }))
+        << "over option " << option << " the tip shows \"" << support::Utf8(TextOf(tips)) << "\"";
+    EXPECT_EQ(Send(tips, WM_GETFONT), Send(GetDlgItem(w.main, option), WM_GETFONT));
     EXPECT_TRUE(GetWindowLongW(tips, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetCursorPos(0, 0);
 })
 
 // ---- The flows ----
@@ -517,20 +588,30 @@ const Flow kFlows[] = {
     {"StartupSelectsTheStoredPresetAndApplyWritesTheTicksAndMarkers",
      {.switches = "-asm att -s console -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2",
       .console = "kept by the user"},
-     {Start(), Selected(1003), Ticks(true, false, true), Status(L" fbc 1.10.1 / gcc 9.3.0"), Tips(5),
+     {Start(), Selected(1003), Ticks(true, false, true), Status(L" fbc 1.10.1 / gcc 9.3.0"),
+      Tip(1003, L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
       Press(kApplyId), Stored(L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
       File(L"ConsoleIII.dat", "kept by the user"), File(L"exxIII.dat", {}),
-      Click(1002), Ticks(false, true), Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 3"),
+      Click(1002), Ticks(false, true), Tip(1001, L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 2"),
+      Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 3"),
+      Tip(kNoPreset, L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 3"),
       File(L"ConsoleIII.dat", {}), File(L"exxIII.dat", ""), Selected(1002),
       Write(L"FBWINCompiler32", L"D:\\FreeBASIC-1.09.0-gcc-5.2\\bin\\fbc.exe"), Status(L" fbc 1.09.0 / gcc 5.2"),
       Shown({})}},
     {"ClicksAloneWriteNothingApplyWithoutAPresetSaysSoAndClearEmptiesTheValue", {.exx = ""},
      {Start(), Unchanged({Click(1003), Click(kConsoleId), Click(kNoPreset), Press(kApplyId)}),
-      Shown({kNoSelection}), Press(kClearId), Stored(L""), Selected(kNoPreset),
+      Shown({kNoSelection}), Click(1003), Press(kClearId), Stored(L""), Selected(kNoPreset),
       Ticks(true, true, true), File(L"exxIII.dat", ""), File(L"ConsoleIII.dat", {})}},
+    {"WhatApplyAndEditWriteIsRecognisedAsTheProfileGivesItBack",
+     {.presets = "-gen gcc -O 2 \r\n\r\n\"-gen gas, -g\"\r\n", .switches = "-w all -fpmode fast -fpu sse -gen gas, -g"},
+     {Start(), Selected(1003), Click(1001), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 2"),
+      Tick(), Tick(), Selected(1001), Click(1002), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse"),
+      Tick(), Tick(), Selected(1002), EditOpen(), EditLeave(Leave::Ok, L" \"-w all -fpmode fast -fpu sse -gen gas, -g\" "),
+      Stored(L"-w all -fpmode fast -fpu sse -gen gas, -g"), Selected(1003), Tick(), Tick(), Selected(1003),
+      Click(1001), Press(kApplyId), CloseApp(), Start(), Selected(1001), Shown({})}},
     {"ApplyNeverMovesTheSelectionToAnEarlierPresetOfTheSameText",
      {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n\"-gen gas, -g\"\r\n-gen gcc -O 2\r\n"},
-     {Start(), Selected(1001), Click(1004), Press(kApplyId), Stored(kStored), Tick(), Selected(1004),
+     {Start(), Selected(1001), Click(1004), Press(kApplyId), Stored(kStored), Tick(), Tick(), Selected(1004),
       Click(1003), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse -gen gas, -g")}},
     {"EditWritesWhatIsConfirmedAndTheSelectionFollows", {},
      {Start(), Click(1004), EditOpen(), EditShows(kStored), EditLeave(Leave::Ok, kClang),
@@ -553,7 +634,7 @@ const Flow kFlows[] = {
     {"LayoutLargeAndAValueThatMatchesNoPresetReportedBeforeTheWindowShows",
      {.exe = L"MarLwickC.exe", .switches = "-w all -fpmode fast -fpu sse  -gen gcc -O 2"},
      {Start(), Shown({"No preset match. | MWK | 0x2030 | 12 | MWK III hidden"}), Selected(kNoPreset),
-      LooksRight(25, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
+      LooksRight(25, 12, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
                       {1002, L"-gen gcc -O 3"}, {1003, L"-gen clang -O 2"}, {1004, L"-gen gas"},
                       {kNoPreset, L"No preset used"}, {kApplyId, L"Apply"}, {kEditId, L"Edit"},
                       {kClearId, L"Clear"}, {kBuildConfigurationsId, L"Build Configurations..."},
@@ -562,12 +643,20 @@ const Flow kFlows[] = {
     {"LayoutSmallWithoutPresetsAndAnEmptyValueReported",
      {.exe = L"marlwick9.exe", .presets = "", .switches = nullptr},
      {Start(), Shown({"'CompilerSwitches' in WinFBE.ini is empty. | MWK III | 0x2030 | 9 | MWK III hidden"}),
-      Selected(1001), LooksRight(22, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"}})}},
+      Selected(1001),
+      LooksRight(22, 8, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"},
+                         {kApplyId, L"Apply"}, {kEditId, L"Edit"}, {kClearId, L"Clear"},
+                         {kBuildConfigurationsId, L"Build Configurations..."},
+                         {kCompilerSetupId, L"Compiler Setup"}, {kGroupBoxId, L"Select switches"}})}},
     {"WithoutMarlwickIniItSaysSoAndEnds", {.presets = {}},
      {EndsByItself(), Shown({"MarlwickIII.ini does not exist. | MWK III | 0x2030 | 10 | none"})}},
     {"WithoutWinFbeIniItSaysSoAndEnds", {.exe = L"MarlwickIIIF.exe", .winFbeIni = false},
      {EndsByItself(), Shown({"The given WinFBE ini file does not exist. | MWK III | 0x2030 | 15 | MWK III hidden"})}},
-    {"WithoutTheIdeItEndsAtOnce", {}, {EndsByItself(false), Shown({})}},
+    {"WithoutTheIdeItEndsAtOnce", {}, {StartWithoutIde(), Ended(), Shown({})}},
+    {"AMutexThatCannotBeMadeIsReported", {},
+     {MutexNameTaken(), EndsByItself(),
+      Shown({"Mutex Create failed with error code6 | MWK III | 0x2000 | 0 | none",
+             "Marlwick is already running. | MWK III | 0x2030 | 10 | none"})}},
     {"ASecondCopySaysSoAndTouchesNothing", {},
      {Start(), Unchanged({SecondCopy()}), Shown({"Marlwick is already running. | MWK III | 0x2030 | 10 | none"})}},
     {"ThePositionIsKeptAcrossStarts", {.position = Position(120, 150) + "\xFF"},
@@ -575,15 +664,15 @@ const Flow kFlows[] = {
       Start(), MoveTo(-8, 40), Show(&World::main, SW_MINIMIZE), Minimised(true), CloseApp(),
       File(L"MWpositionIII.dat", Position(-8, 40)), Start(), At(POINT{-8, 40})}},
     {"APositionOutOfReachOpensCentred", {.position = Position(1278, 300)}, // the screen is 1280 wide
-     {Start(), At(), CloseApp(), Start(), MoveTo(5000, 5000), CloseApp(), Start(), At()}},
-    {"ItFollowsTheIdeAndKeepsItsBand", {.hold = "3000"},
+     {Start(), At(), OnlyTheCloseButtonShows(), CloseApp(), Start(), At()}},
+    {"ItFollowsTheIdeAndKeepsItsBand", {.holdBoxes = true},
      {Start(), At(), Show(&World::ide, SW_MINIMIZE), Minimised(true), Show(&World::ide, SW_RESTORE),
       Minimised(false), Show(&World::main, SW_MINIMIZE), Tick(), Tick(), Minimised(true),
       Show(&World::main, SW_RESTORE), Front(&World::third), Topmost(false), Front(&World::ide), Topmost(true),
       Front(&World::third), Topmost(false), Front(&World::main), Topmost(true), EditOpen(),
       Front(&World::third), Topmost(true), EditLeave(Leave::Cancel), Front(&World::third), Topmost(false),
       Front(&World::main), Topmost(true), Click(kNoPreset), Post(kApplyId), Shown({kNoSelection}),
-      Front(&World::third), Topmost(true)}},
+      Front(&World::third), Topmost(true), ReleaseBoxes(), Topmost(false)}},
     {"TheIdeButtonsTypeTheirKeysIntoTheIde", {},
      {Start(), Front(&World::main), Press(kBuildConfigurationsId), Keys(Taps("0x76", 1)),
       Front(&World::main), Press(kCompilerSetupId),
@@ -592,7 +681,7 @@ const Flow kFlows[] = {
      {Start(), MoveTo(200, 100), Show(&World::ide, SW_MINIMIZE), Minimised(true), IdeCloses(), Ended(),
       File(L"MWpositionIII.dat", Position(200, 100))}},
     {"ClosingTheIdeUnderTheEditBoxEndsIt", {}, {Start(), EditOpen(), IdeCloses(), Ended(), Stored(kStored)}},
-    {"ClosingTheIdeUnderAMessageThatKeepsTheQuitEndsIt", {.hold = "20000 swallow"},
+    {"ClosingTheIdeUnderAMessageThatKeepsTheQuitEndsIt", {.holdBoxes = true, .swallowQuit = true},
      {Start(), Click(kNoPreset), Post(kApplyId), Shown({kNoSelection}), IdeCloses(), Ended()}},
     {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {},
      {Start(), Click(1002), Write(L"CompilerSwitches", kStored), Tick(), Tick(), Selected(1002),

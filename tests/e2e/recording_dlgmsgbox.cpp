@@ -1,15 +1,15 @@
 // A DlgMsgBox.dll for the end-to-end tests: instead of showing a box it appends a line to
 // DlgMsgBox.log, "text | caption | style | size | owner", the owner "none" or its caption and
-// "shown" or "hidden", and notes any fixed argument that differs from what the
-// program always passes. Then it keeps the caller's messages flowing for a while, as an open box
-// would. DlgMsgBox.hold may hold the milliseconds the "box" stays open (default 300) and the
-// word "swallow": a quit message that arrives meanwhile is then kept instead of posted again.
-// Both files lie in the current folder, which is the program's.
+// "shown" or "hidden", and notes any fixed argument that differs from what the program always
+// passes. Then it keeps the caller's messages flowing, as an open box would: for 300 ms, or,
+// when DlgMsgBox.hold reads "held NAME", until the test sets the event NAME. A quit message ends
+// the "box" too; it is posted again unless the hold file also says "swallow". Both files lie in
+// the current folder, which is the program's.
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "handles.h"
@@ -17,11 +17,17 @@
 
 namespace {
 
-void KeepMessagesFlowing(DWORD milliseconds, bool swallowQuit) {
+using UniqueHandle = UniqueOwner<HANDLE, &CloseHandle>;
+
+// Ends early when the event (if any) is set, so a held box lasts no longer than the test needs it.
+void KeepMessagesFlowing(DWORD milliseconds, HANDLE release, bool swallowQuit) {
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    const DWORD handles = release ? 1 : 0;
     for (ULONGLONG now; (now = GetTickCount64()) < deadline;) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                  QS_ALLINPUT);
+        const DWORD woke = MsgWaitForMultipleObjects(
+            handles, &release, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (handles == 1 && woke == WAIT_OBJECT_0)
+            return;
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
@@ -33,6 +39,16 @@ void KeepMessagesFlowing(DWORD milliseconds, bool swallowQuit) {
             DispatchMessageW(&message);
         }
     }
+}
+
+void Hold() {
+    std::istringstream hold(support::ReadBytes(L"DlgMsgBox.hold").value_or(""));
+    std::string word, name;
+    hold >> word >> name;
+    const bool held = word == "held";
+    const UniqueHandle release(held ? OpenEventA(SYNCHRONIZE, FALSE, name.c_str()) : nullptr);
+    hold >> word;
+    KeepMessagesFlowing(held ? support::kWaitMs : 300, release.get(), word == "swallow");
 }
 
 } // namespace
@@ -58,8 +74,6 @@ extern "C" std::int32_t __stdcall DLGMSGBOX(HWND* owner, const wchar_t* text,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     WriteFile(log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    const std::string hold = support::ReadBytes(L"DlgMsgBox.hold").value_or("300");
-    KeepMessagesFlowing(std::strtoul(hold.c_str(), nullptr, 10),
-                        hold.find("swallow") != std::string::npos);
+    Hold();
     return IDOK;
 }

@@ -26,11 +26,9 @@ TEST(Layout, GroupBoxSizeForFewAndManyPresets) {
         {LayoutVariant::Large, 32, 300, {10, 50, 328, 744}},
     };
     // clang-format on
-    for (const auto& c : cases) {
-        const MainLayout l = ComputeMainLayout(c.variant, c.presets, c.widest);
-        EXPECT_EQ(l.groupBox, c.group) << c.presets << " presets, widest " << c.widest;
-        EXPECT_EQ(l.clientWidth, c.group.width + 20);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ComputeMainLayout(c.variant, c.presets, c.widest).groupBox, c.group)
+            << c.presets << " presets, widest " << c.widest;
 }
 
 TEST(ExeName, ChoosesTheLayoutAndTheMessageBoxSize) {

@@ -63,18 +63,21 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-// Whether anything but the box's colours is painted left of the text, where the icon goes.
-bool IconBesideText(HWND box) {
+// The pixels left of the text, where the icon goes; none when only the box's colours are there.
+std::vector<COLORREF> IconPixels(HWND box) {
     RECT text{};
     GetWindowRect(Child(box, L"Static"), &text);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&text), 2);
     const WindowDc dc(box);
-    bool found = false;
+    std::vector<COLORREF> pixels;
+    bool drawn = false;
     for (int y = text.top; y < text.bottom; ++y)
-        for (int x = 0; x < text.left; ++x)
-            found = found || (GetPixel(dc.get(), x, y) != kPeach &&
-                              GetPixel(dc.get(), x, y) != GetSysColor(COLOR_BTNFACE));
-    return found;
+        for (int x = 0; x < text.left; ++x) {
+            pixels.push_back(GetPixel(dc.get(), x, y));
+            drawn =
+                drawn || (pixels.back() != kPeach && pixels.back() != GetSysColor(COLOR_BTNFACE));
+        }
+    return drawn ? pixels : std::vector<COLORREF>();
 }
 
 TEST(Box, ShowsItsTextInItsFontAndColourBesideTheWarningIconAboveOneOkButton) {
@@ -96,17 +99,37 @@ TEST(Box, ShowsItsTextInItsFontAndColourBesideTheWarningIconAboveOneOkButton) {
                 GetClientRect(text, &r);
                 EXPECT_EQ(GetPixel(WindowDc(text).get(), r.right - 1, r.bottom - 1), kPeach)
                     << "behind the text";
-                EXPECT_TRUE(IconBesideText(box)) << "no warning icon";
+                EXPECT_FALSE(IconPixels(box).empty()) << "no warning icon";
                 ClickOk(box);
             },
             0x2030, nullptr, size);
     }
     Show(
         [](HWND box) {
-            EXPECT_FALSE(IconBesideText(box)) << "an icon without MB_ICONEXCLAMATION";
+            EXPECT_TRUE(IconPixels(box).empty()) << "an icon without an icon style";
             ClickOk(box);
         },
         0x2000);
+}
+
+// MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION and MB_ICONASTERISK share bits.
+TEST(Box, EachIconStyleShowsAnIconOfItsOwn) {
+    const std::int32_t styles[] = {0x2010, 0x2020, 0x2030, 0x2040};
+    std::vector<std::vector<COLORREF>> icons;
+    for (const std::int32_t style : styles)
+        Show(
+            [&](HWND box) {
+                icons.push_back(IconPixels(box));
+                ClickOk(box);
+            },
+            style);
+    ASSERT_EQ(icons.size(), 4u);
+    for (std::size_t i = 0; i < icons.size(); ++i) {
+        EXPECT_FALSE(icons[i].empty()) << "no icon for style " << std::hex << styles[i];
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(icons[i], icons[j])
+                << "styles " << std::hex << styles[j] << " and " << styles[i] << " share an icon";
+    }
 }
 
 TEST(Box, OkEnterEscapeAndTheCloseButtonEachEndIt) {

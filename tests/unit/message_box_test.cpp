@@ -1,11 +1,26 @@
-// DlgMsgBox's own arithmetic: where the box goes and how its parts fit.
+// The messageBoxOpen guard, and DlgMsgBox's own arithmetic: where the box goes and how its parts
+// fit.
 #include <gtest/gtest.h>
 
 #include "box_layout.h"
+#include "message_box_open_guard.h"
 
 namespace {
 
 using namespace dlgmsgbox;
+
+TEST(MessageBoxOpenGuard, ABoxInsideAnotherLeavesTheFlagRaisedForTheOuterOne) {
+    bool open = false;
+    {
+        const MessageBoxOpenGuard outer(open);
+        {
+            const MessageBoxOpenGuard inner(open);
+            EXPECT_TRUE(open);
+        }
+        EXPECT_TRUE(open) << "the inner box lowered the flag of the outer one";
+    }
+    EXPECT_FALSE(open);
+}
 
 TEST(BoxPlacement, CentresOnTheOwnerAndStaysOnTheWorkArea) {
     const BoxRect work{0, 0, 1280, 1000};
