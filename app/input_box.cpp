@@ -7,11 +7,11 @@
 #include "control_ids.h"
 #include "geometry.h"
 #include "message_loop.h"
+#include "option_column.h"
 #include "presets.h"
 #include "program_messages.h"
-#include "program_state.h"
 #include "settings_files.h"
-#include "window_object.h"
+#include "window_context.h"
 
 namespace {
 
@@ -20,7 +20,12 @@ constexpr int kTypingLimit = 2048;
 constexpr UINT kSystemOkString = 800;
 constexpr UINT kSystemCancelString = 801;
 
-DynamicWideString* resultBuffer = nullptr; // the open box's result; the next box replaces it
+// One Edit box: its window and what the user confirmed in it, which its procedure finds bound
+// to the window.
+struct InputBox {
+    WindowObject window;
+    DynamicWideString result;
+};
 
 void UseSystemButtonWord(HWND button, UINT stringId) {
     std::array<wchar_t, 260> word{};
@@ -32,7 +37,8 @@ void UseSystemButtonWord(HWND button, UINT stringId) {
     SetWindowTextW(button, caption.c_str());
 }
 
-HWND BuildBox(WindowObject& box, HWND main) {
+HWND BuildBox(InputBox& input, HWND main) {
+    WindowObject& box = input.window;
     const HWND window = box.Create({.parent = main,
                                     .caption = L"MWK III - Edit",
                                     .windowProc = InputBoxProc,
@@ -41,7 +47,8 @@ HWND BuildBox(WindowObject& box, HWND main) {
                                     .width = 326,
                                     .height = 142,
                                     .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                    .exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME});
+                                    .exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
+                                    .context = &input});
     if (window == nullptr)
         return nullptr;
     CenterWindow(window, main);
@@ -89,57 +96,42 @@ void FillField(HWND box, const DynamicWideString& value) {
 
 // Runs the box and gives what the user confirmed, empty for Cancel and close.
 DynamicWideString AskForValue(HWND main, const DynamicWideString& current) {
-    DynamicWideString result;
-    WindowObject box;
-    const HWND window = BuildBox(box, main);
-    if (window != nullptr) {
+    InputBox box;
+    if (const HWND window = BuildBox(box, main))
         FillField(window, current);
-        SendMessageW(window, kSetResultBufferMessage, reinterpret_cast<WPARAM>(&result), 0);
-    }
-    box.RunMessageLoop(0);
+    box.window.RunMessageLoop(0);
     EnableWindow(main, TRUE);
-    return result;
+    return box.result;
 }
 
 // The option start-up would select for the value once written.
-void SelectPresetMatching(HWND main, const DynamicWideString& value) {
-    ProgramState& p = Program();
-    const auto match = FindPresetForSwitches(StoredFormOf(value.view()), p.presetTexts);
-    SelectOption(main, match ? OptionIdOfPreset(*match) : p.NoPresetOptionId());
+void SelectPresetMatching(HWND main, const ProgramState& program, const DynamicWideString& value) {
+    SelectPresetOption(main, program.PresetCount(),
+                       FindPresetForSwitches(StoredFormOf(value.view()), program.presetTexts));
 }
 
-void CopyFieldToResult(HWND box) {
-    if (resultBuffer == nullptr)
-        return;
+void CopyFieldToResult(HWND box, DynamicWideString& result) {
     const HWND field = GetDlgItem(box, kEditFieldId);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    resultBuffer->Clear();
-    resultBuffer->AppendText(text);
+    result.Clear();
+    result.AppendText(text);
 }
 
-LRESULT HandleBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleBoxMessage(HWND box, InputBox& input, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         EnableWindow(GetParent(box), FALSE);
         return 0;
-    case kSetResultBufferMessage:
-        if (wParam == 0)
-            break;
-        resultBuffer = reinterpret_cast<DynamicWideString*>(wParam);
-        return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) != IDOK || HIWORD(wParam) != 0)
             break;
-        CopyFieldToResult(box);
+        CopyFieldToResult(box, input.result);
         SendMessageW(box, WM_CLOSE, 0, 0);
         return 0;
     case WM_CLOSE:
         EnableWindow(GetParent(box), TRUE);
-        break;
-    case WM_DESTROY:
-        resultBuffer = nullptr;
         break;
     default:
         break;
@@ -151,26 +143,22 @@ LRESULT HandleBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return HandleBoxMessage(box, message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(box, message, wParam, lParam);
-    }
+    return ObjectWindowProc<InputBox, HandleBoxMessage>(box, message, wParam, lParam);
 }
 
-bool EditCompilerSwitches(HWND main) {
-    ProgramState& p = Program();
-    MessageBoxOpenGuard open(p.messageBoxOpen);
+bool EditCompilerSwitches(HWND main, ProgramState& program) {
+    MessageBoxOpenGuard open(program.messageBoxOpen);
     // Read whole: the field must never offer less than is stored, or OK would cut the value.
-    const DynamicWideString current(ReadCompilerIniValueWide(p.winFbeIniPath, L"CompilerSwitches"));
+    const DynamicWideString current(
+        ReadCompilerIniValueWide(program.winFbeIniPath, L"CompilerSwitches"));
     const DynamicWideString value = AskForValue(main, current);
-    EndMainLoopIfWindowGone();
+    EndMainLoopIfWindowGone(main);
     if (!IsWindow(main) || value.view().empty())
         return false;
-    if (WriteCompilerSwitches(p.winFbeIniPath, value.data()))
-        NoteWrittenSwitches(p, value.view());
+    if (WriteCompilerSwitches(program.winFbeIniPath, value.data()))
+        NoteWrittenSwitches(program.hostWatch, value.view());
     else
-        ShowProgramMessage(L"Error2");
-    SelectPresetMatching(main, value);
+        ShowProgramMessage(program, L"Error2");
+    SelectPresetMatching(main, program, value);
     return true;
 }

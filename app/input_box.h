@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-// False when the user confirmed nothing.
-bool EditCompilerSwitches(HWND mainWindow);
-LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
+#include "program_state.h"
 
-inline constexpr UINT kSetResultBufferMessage = WM_USER + 1;
+// False when the user confirmed nothing.
+bool EditCompilerSwitches(HWND mainWindow, ProgramState& program);
+LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);

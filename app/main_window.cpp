@@ -6,19 +6,21 @@
 #include <optional>
 #include <string>
 
+#include "control_ids.h"
 #include "geometry.h"
 #include "handles.h"
-#include "host_ide.h"
 #include "input_box.h"
 #include "layout.h"
+#include "option_column.h"
 #include "option_tips.h"
 #include "paths.h"
 #include "placement.h"
 #include "presets.h"
 #include "program_messages.h"
-#include "program_state.h"
 #include "settings_files.h"
 #include "system_command.h"
+#include "window_context.h"
+#include "work_areas.h"
 
 namespace {
 
@@ -31,16 +33,26 @@ constexpr DWORD kFirstOptionStyle = kOptionStyle | WS_GROUP; // starts the one g
 constexpr UINT kAddTipsMessage = WM_APP;
 constexpr DWORD kPushButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_PUSHBUTTON;
 
-HWND AddControl(const wchar_t* keyword, int id, const wchar_t* text, const LayoutRect& r,
-                DWORD style = static_cast<DWORD>(-1)) {
-    return Program().mainWindow.AddControl({.keyword = keyword,
-                                            .id = id,
-                                            .text = text,
-                                            .x = r.x,
-                                            .y = r.y,
-                                            .width = r.width,
-                                            .height = r.height,
-                                            .style = style});
+HWND AddControl(WindowObject& window, const wchar_t* keyword, int id, const wchar_t* text,
+                const LayoutRect& r, DWORD style = static_cast<DWORD>(-1)) {
+    return window.AddControl({.keyword = keyword,
+                              .id = id,
+                              .text = text,
+                              .x = r.x,
+                              .y = r.y,
+                              .width = r.width,
+                              .height = r.height,
+                              .style = style});
+}
+
+// In the control's own font, in device pixels.
+int MeasureTextWidth(HWND control, const wchar_t* text) {
+    WindowDc dc(control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    SelectedObject selected(dc.get(), font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text, static_cast<int>(wcslen(text)), &extent);
+    return extent.cx;
 }
 
 // Measured in a control that has the window's font. "No preset used" is measured with the
@@ -60,38 +72,40 @@ void TickCheckboxesFromMarkers(HWND main, const DynamicWideString& folder) {
         SendDlgItemMessageW(main, kExxId, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-void AddOptions(const std::vector<std::wstring>& presets, const MainLayout& layout) {
+void AddOptions(WindowObject& window, const std::vector<std::wstring>& presets,
+                const MainLayout& layout) {
     for (std::size_t i = 0; i < presets.size(); ++i)
-        AddControl(L"Option", OptionIdOfPreset(static_cast<int>(i) + 1), presets[i].c_str(),
+        AddControl(window, L"Option", OptionIdOfPreset(static_cast<int>(i) + 1), presets[i].c_str(),
                    layout.presetOptions[i], i == 0 ? kFirstOptionStyle : kOptionStyle);
-    AddControl(L"Option", NoPresetOptionId(static_cast<int>(presets.size())), kNoPresetText,
+    AddControl(window, L"Option", NoPresetOptionId(static_cast<int>(presets.size())), kNoPresetText,
                layout.noPresetOption, presets.empty() ? kFirstOptionStyle : kOptionStyle);
 }
 
-void AddButtonsAndGroup(const MainLayout& layout) {
-    AddControl(L"Button", kApplyId, L"Apply", layout.apply, kPushButtonStyle);
-    AddControl(L"Button", kEditId, L"Edit", layout.edit, kPushButtonStyle);
-    AddControl(L"Button", kClearId, L"Clear", layout.clear, kPushButtonStyle);
-    AddControl(L"Button", kBuildConfigurationsId, L"Build Configurations...",
+void AddButtonsAndGroup(WindowObject& window, const MainLayout& layout) {
+    AddControl(window, L"Button", kApplyId, L"Apply", layout.apply, kPushButtonStyle);
+    AddControl(window, L"Button", kEditId, L"Edit", layout.edit, kPushButtonStyle);
+    AddControl(window, L"Button", kClearId, L"Clear", layout.clear, kPushButtonStyle);
+    AddControl(window, L"Button", kBuildConfigurationsId, L"Build Configurations...",
                layout.buildConfigurations, kPushButtonStyle);
-    AddControl(L"Button", kCompilerSetupId, L"Compiler Setup", layout.compilerSetup,
+    AddControl(window, L"Button", kCompilerSetupId, L"Compiler Setup", layout.compilerSetup,
                kPushButtonStyle);
-    AddControl(L"GroupBox", kGroupBoxId, L"Select switches", layout.groupBox);
+    AddControl(window, L"GroupBox", kGroupBoxId, L"Select switches", layout.groupBox);
 }
 
 // The checkboxes come first, so that the texts are measured in one of them rather than in a
 // control made only for that.
-void BuildControls(ProgramState& p, LayoutVariant variant) {
+void BuildControls(ProgramState& program, LayoutVariant variant) {
+    WindowObject& window = program.mainWindow;
     const auto [consoleRect, exxRect] = CheckboxRects(variant);
-    const HWND console = AddControl(L"Checkbox", kConsoleId, L"Console", consoleRect);
-    AddControl(L"Checkbox", kExxId, L"-exx", exxRect);
-    TickCheckboxesFromMarkers(p.mainWindowHandle, p.programFolder);
-    const MainLayout layout = ComputeMainLayout(variant, p.PresetCount(),
-                                                MeasureWidestOptionText(console, p.presetTexts));
-    AddOptions(p.presetTexts, layout);
-    AddButtonsAndGroup(layout);
-    SetClientSize(p.mainWindowHandle, layout.clientWidth, layout.clientHeight, p.mainWindow.ratioX,
-                  p.mainWindow.ratioY);
+    const HWND console = AddControl(window, L"Checkbox", kConsoleId, L"Console", consoleRect);
+    AddControl(window, L"Checkbox", kExxId, L"-exx", exxRect);
+    TickCheckboxesFromMarkers(window.hWindow, program.programFolder);
+    const MainLayout layout = ComputeMainLayout(
+        variant, program.PresetCount(), MeasureWidestOptionText(console, program.presetTexts));
+    AddOptions(window, program.presetTexts, layout);
+    AddButtonsAndGroup(window, layout);
+    SetClientSize(window.hWindow, layout.clientWidth, layout.clientHeight, window.ratioX,
+                  window.ratioY);
 }
 
 ScreenPoint WindowTopLeft(HWND window) {
@@ -100,33 +114,23 @@ ScreenPoint WindowTopLeft(HWND window) {
     return {r.left, r.top};
 }
 
-BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info))
-        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back(ToScreenRect(info.rcWork));
-    return TRUE;
-}
-
 // A position saved on a monitor that is gone, or one that leaves too little of the caption on
 // any work area, would open the window where nobody can take hold of it.
 bool CaptionWithinReachAt(HWND window, ScreenPoint at) {
     RECT r{};
     GetWindowRect(window, &r);
     const ScreenRect placed{at.x, at.y, at.x + (r.right - r.left), at.y + (r.bottom - r.top)};
-    std::vector<ScreenRect> workAreas;
-    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
     // The window's caption has one button, Close.
     const int buttonWidth = GetSystemMetrics(SM_CXSIZE);
     return CaptionWithinReach(placed, GetSystemMetrics(SM_CYCAPTION), buttonWidth, buttonWidth,
-                              workAreas);
+                              AllWorkAreas());
 }
 
-void PlaceMainWindow(ProgramState& p) {
-    const HWND main = p.mainWindowHandle;
-    const std::optional<ScreenPoint> stored = LoadStartPosition(p.programFolder);
+void PlaceMainWindow(ProgramState& program) {
+    const HWND main = program.mainWindow.hWindow;
+    const std::optional<ScreenPoint> stored = LoadStartPosition(program.programFolder);
     if (stored)
-        p.start = *stored;
+        program.start = *stored;
     // SWP_NOACTIVATE: the hidden window is activated when it shows; activating it here too cost
     // start-up several milliseconds under Wine.
     if (stored && CaptionWithinReachAt(main, *stored)) {
@@ -135,88 +139,82 @@ void PlaceMainWindow(ProgramState& p) {
         CenterWindow(main, nullptr);
         SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     }
-    p.lastRestored = WindowTopLeft(main);
+    program.lastRestored = WindowTopLeft(main);
 }
 
-void SelectStoredPreset(ProgramState& p) {
-    const std::wstring stored = ReadStoredSwitches(p.winFbeIniPath);
-    p.followedSwitches = {stored, std::nullopt};
-    if (const auto match = FindPresetForSwitches(p.followedSwitches.value, p.presetTexts)) {
-        SelectOption(p.mainWindowHandle, OptionIdOfPreset(*match));
-        return;
-    }
-    MessageBoxOpenGuard open(p.messageBoxOpen);
+// Without a match the box comes first, and the flag stays raised until the option is selected.
+void SelectStoredPreset(ProgramState& program) {
+    const std::wstring stored = ReadStoredSwitches(program.winFbeIniPath);
+    FollowFrom(program.hostWatch, stored);
+    const auto match = FindPresetForSwitches(stored, program.presetTexts);
+    const auto select = [&] {
+        SelectPresetOption(program.mainWindow.hWindow, program.PresetCount(), match);
+    };
+    if (match)
+        return select();
+    MessageBoxOpenGuard open(program.messageBoxOpen);
     if (!stored.empty())
-        ShowProgramMessage(L"No preset match.", BoxCaption::Mwk);
+        ShowProgramMessage(program, L"No preset match.", BoxCaption::Mwk);
     else
-        ShowProgramMessage(L"'CompilerSwitches' in WinFBE.ini is empty.");
-    SelectOption(p.mainWindowHandle, p.NoPresetOptionId());
+        ShowProgramMessage(program, L"'CompilerSwitches' in WinFBE.ini is empty.");
+    select();
 }
 
-HWND CreateMainWindow(ProgramState& p) {
-    p.mainWindow.Create({.parent = nullptr,
-                         .caption = L"MWK III",
-                         .windowProc = MainWindowProc,
-                         .style = kMainStyle,
-                         .exStyle = kMainExStyle});
-    p.mainWindowHandle = p.mainWindow.hWindow;
-    return p.mainWindowHandle;
+// The window works on the program's state from its first message on.
+HWND CreateMainWindow(ProgramState& program) {
+    return program.mainWindow.Create({.parent = nullptr,
+                                      .caption = L"MWK III",
+                                      .windowProc = MainWindowProc,
+                                      .style = kMainStyle,
+                                      .exStyle = kMainExStyle,
+                                      .context = &program});
 }
 
 // --- Message handlers ---
 
-std::optional<int> SelectedPreset(HWND main, int presetCount) {
-    for (int k = 1; k <= presetCount; ++k)
-        if (IsChecked(main, OptionIdOfPreset(k)))
-            return k;
-    return std::nullopt;
-}
-
 // True when the command ran to its end and the message goes on to default processing.
-bool OnApply(HWND main) {
-    ProgramState& p = Program();
-    const auto preset = SelectedPreset(main, p.PresetCount());
+bool OnApply(HWND main, ProgramState& program) {
+    const auto preset = SelectedPreset(main, program.PresetCount());
     if (!preset) {
-        MessageBoxOpenGuard open(p.messageBoxOpen);
-        ShowProgramMessage(L"No valid radio button has been selected.");
+        MessageBoxOpenGuard open(program.messageBoxOpen);
+        ShowProgramMessage(program, L"No valid radio button has been selected.");
         return false;
     }
-    const std::wstring& text = p.presetTexts[*preset - 1];
+    const std::wstring& text = program.presetTexts[*preset - 1];
     const bool console = IsChecked(main, kConsoleId);
     const bool exx = IsChecked(main, kExxId);
-    SetMarker(p.programFolder, kConsoleMarker, console);
-    SetMarker(p.programFolder, kExxMarker, exx);
+    SetMarker(program.programFolder, kConsoleMarker, console);
+    SetMarker(program.programFolder, kExxMarker, exx);
     const std::wstring value = ComposeSwitches(text, console, exx);
-    if (WriteCompilerSwitches(p.winFbeIniPath, value.c_str()))
-        NoteWrittenSwitches(p, value);
+    if (WriteCompilerSwitches(program.winFbeIniPath, value.c_str()))
+        NoteWrittenSwitches(program.hostWatch, value);
     else
-        ShowProgramMessage(L"Error1");
+        ShowProgramMessage(program, L"Error1");
     return true;
 }
 
-void OnClear(HWND main) {
-    ProgramState& p = Program();
-    if (WriteCompilerSwitches(p.winFbeIniPath, L""))
-        NoteWrittenSwitches(p, L"");
+void OnClear(HWND main, ProgramState& program) {
+    if (WriteCompilerSwitches(program.winFbeIniPath, L""))
+        NoteWrittenSwitches(program.hostWatch, L"");
     else
-        ShowProgramMessage(L"Error3");
-    SelectOption(main, p.NoPresetOptionId());
+        ShowProgramMessage(program, L"Error3");
+    SelectPresetOption(main, program.PresetCount(), std::nullopt);
 }
 
-LRESULT OnCommand(HWND main, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnCommand(HWND main, ProgramState& program, UINT message, WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const bool clicked = HIWORD(wParam) == BN_CLICKED;
     switch (id) {
     case kApplyId:
-        if (clicked && !OnApply(main))
+        if (clicked && !OnApply(main, program))
             return 0;
         break;
     case kEditId:
-        if (clicked && !EditCompilerSwitches(main))
+        if (clicked && !EditCompilerSwitches(main, program))
             return -1;
         break;
     case kClearId:
-        OnClear(main);
+        OnClear(main, program);
         break;
     case kBuildConfigurationsId:
         if (clicked)
@@ -232,63 +230,58 @@ LRESULT OnCommand(HWND main, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(main, message, wParam, lParam);
 }
 
-bool OnHostWatchTimer(HWND main) {
-    ProgramState& p = Program();
-    HostWatchContext context{.mainWindow = main,
-                             .statusBar = p.statusBar,
-                             .winFbeIniPath = p.winFbeIniPath,
-                             .presets = p.presetTexts,
-                             .messageBoxOpen = p.messageBoxOpen,
-                             .lastStatusText = p.lastStatusText,
-                             .followedSwitches = p.followedSwitches,
-                             .state = p.hostWatch,
-                             .ini = p.ini};
-    return HostWatchTick(context);
+// True when the tick ended early.
+bool OnHostWatchTimer(HWND main, ProgramState& program) {
+    const HostWatchOutcome outcome = HostWatchTick(program.hostWatch, main, program.winFbeIniPath,
+                                                   program.presetTexts, program.messageBoxOpen);
+    if (outcome.followOption)
+        SelectOption(main, program.PresetCount(), *outcome.followOption);
+    return outcome.endsEarly;
 }
 
 // A minimised window reports the system's parking place, not where the user left it.
-void SavePosition(HWND main) {
-    ProgramState& p = Program();
-    const ScreenPoint now = IsIconic(main) ? p.lastRestored : WindowTopLeft(main);
-    SaveWindowPosition(p.programFolder, now, p.start);
+void SavePosition(HWND main, const ProgramState& program) {
+    const ScreenPoint now = IsIconic(main) ? program.lastRestored : WindowTopLeft(main);
+    SaveWindowPosition(program.programFolder, now, program.start);
 }
 
-void OnWindowMoved(HWND main) {
+void OnWindowMoved(HWND main, ProgramState& program) {
     if (!IsIconic(main))
-        Program().lastRestored = WindowTopLeft(main);
+        program.lastRestored = WindowTopLeft(main);
 }
 
-LRESULT HandleMainMessage(HWND main, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMainMessage(HWND main, ProgramState& program, UINT message, WPARAM wParam,
+                          LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         SetTimer(main, kHostWatchTimerId, kHostWatchPeriodMs, nullptr);
         break;
     case WM_TIMER:
-        if (wParam == kHostWatchTimerId && OnHostWatchTimer(main))
+        if (wParam == kHostWatchTimerId && OnHostWatchTimer(main, program))
             return 0;
         break;
     case WM_COMMAND:
-        return OnCommand(main, message, wParam, lParam);
+        return OnCommand(main, program, message, wParam, lParam);
     case kAddTipsMessage:
-        AddOptionTips(main, Program().PresetCount() + 1, Program().mainWindow.ratioX);
+        AddOptionTips(main, program.PresetCount() + 1, program.mainWindow.ratioX);
         return 0;
     case WM_NOTIFY:
-        if (SupplyOptionTip(*reinterpret_cast<NMHDR*>(lParam)))
+        if (SupplyOptionTip(*reinterpret_cast<NMHDR*>(lParam), program))
             return 0;
         break;
     case WM_WINDOWPOSCHANGED:
-        OnWindowMoved(main);
+        OnWindowMoved(main, program);
         break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     case WM_CLOSE:
-        SavePosition(main);
+        SavePosition(main, program);
         break;
     case WM_SYSCOMMAND:
         if (IsCloseCommand(wParam)) {
             KillTimer(main, kHostWatchTimerId);
-            SavePosition(main);
+            SavePosition(main, program);
         }
         break;
     default:
@@ -299,59 +292,45 @@ LRESULT HandleMainMessage(HWND main, UINT message, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-int MeasureTextWidth(HWND control, const wchar_t* text) {
-    WindowDc dc(control);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    SelectedObject selected(dc.get(), font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc.get(), text, static_cast<int>(wcslen(text)), &extent);
-    return extent.cx;
-}
-
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return HandleMainMessage(window, message, wParam, lParam);
-    } catch (...) {
-        // An exception cannot unwind through the system's dispatcher.
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+    return ObjectWindowProc<ProgramState, HandleMainMessage>(window, message, wParam, lParam);
 }
 
-int RunApplication(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    ProgramState& p = Program();
-    p.programFolder = ExePath();
-    SetCurrentDirectoryW(p.programFolder.data());
-    p.winFbeIniPath = ResolveWinFbeIniPath();
+int RunApplication(ProgramState& program, HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    program.programFolder = ExePath();
+    SetCurrentDirectoryW(program.programFolder.data());
+    program.winFbeIniPath = ResolveWinFbeIniPath();
 
-    auto presets = LoadPresetTexts(p.programFolder);
+    auto presets = LoadPresetTexts(program.programFolder);
     if (!presets) {
         ShowEarlyMessage(L"MarlwickIII.ini does not exist.", kStyleWarning, 10);
         return 0;
     }
-    p.presetTexts = std::move(*presets);
+    program.presetTexts = std::move(*presets);
 
     const DynamicWideString exeName = ExeName();
     const LayoutVariant variant = LayoutVariantForExeName(exeName.view());
-    p.mainWindow.SetFont(L"Tahoma", LayoutFontPoints(variant));
-    p.messageBoxSize = MessageBoxSizeForExeName(exeName.view());
+    program.mainWindow.SetFont(L"Tahoma", LayoutFontPoints(variant));
+    program.messageBoxSize = MessageBoxSizeForExeName(exeName.view());
 
-    const HWND main = CreateMainWindow(p);
-    BuildControls(p, variant);
-    PlaceMainWindow(p);
-    p.statusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", main, kStatusBarId);
+    const HWND main = CreateMainWindow(program);
+    BuildControls(program, variant);
+    PlaceMainWindow(program);
+    program.hostWatch.statusBar =
+        CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", main, kStatusBarId);
 
-    if (!FileExists(p.winFbeIniPath.data())) {
+    if (!FileExists(program.winFbeIniPath.data())) {
         {
-            MessageBoxOpenGuard open(p.messageBoxOpen);
-            ShowProgramMessage(L"The given WinFBE ini file does not exist.");
+            MessageBoxOpenGuard open(program.messageBoxOpen);
+            ShowProgramMessage(program, L"The given WinFBE ini file does not exist.");
         }
         DestroyWindow(main);
         return 0;
     }
-    SelectStoredPreset(p);
+    SelectStoredPreset(program);
     // The IDE may have gone while a start-up box was open; the window is then closed already.
     if (!IsWindow(main))
         return 0;
     PostMessageW(main, kAddTipsMessage, 0, 0);
-    return p.mainWindow.RunMessageLoop(showCommand);
+    return program.mainWindow.RunMessageLoop(showCommand);
 }

@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include "program_state.h"
 
-int RunApplication(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int showCommand);
+// Builds the main window on the program's state and runs its message loop.
+int RunApplication(ProgramState& program, HINSTANCE instance, HINSTANCE previous, PWSTR commandLine,
+                   int showCommand);
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-int MeasureTextWidth(HWND control, const wchar_t* text);

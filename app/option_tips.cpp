@@ -4,7 +4,7 @@
 
 #include "control_ids.h"
 #include "presets.h"
-#include "program_state.h"
+#include "option_column.h"
 #include "scaling.h"
 #include "settings_files.h"
 
@@ -36,17 +36,16 @@ void AddOptionTips(HWND main, int optionCount, float ratio) {
     }
 }
 
-bool SupplyOptionTip(NMHDR& notification) {
+bool SupplyOptionTip(NMHDR& notification, ProgramState& program) {
     if (notification.code != TTN_GETDISPINFOW)
         return false;
-    ProgramState& p = Program();
-    const HWND main = p.mainWindowHandle;
+    const HWND main = program.mainWindow.hWindow;
     const int optionNumber =
         GetDlgCtrlID(reinterpret_cast<HWND>(notification.idFrom)) - (kFirstOptionId - 1);
-    const bool noPreset = optionNumber > p.PresetCount();
-    p.tipText = OptionTipText(
-        optionNumber, p.presetTexts, IsChecked(main, kConsoleId), IsChecked(main, kExxId),
-        noPreset ? ReadCompilerIniValueWide(p.winFbeIniPath, L"CompilerSwitches") : L"");
-    reinterpret_cast<NMTTDISPINFOW&>(notification).lpszText = p.tipText.data();
+    const bool noPreset = optionNumber > program.PresetCount();
+    program.tipText = OptionTipText(
+        optionNumber, program.presetTexts, IsChecked(main, kConsoleId), IsChecked(main, kExxId),
+        noPreset ? ReadCompilerIniValueWide(program.winFbeIniPath, L"CompilerSwitches") : L"");
+    reinterpret_cast<NMTTDISPINFOW&>(notification).lpszText = program.tipText.data();
     return true;
 }

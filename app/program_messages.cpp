@@ -1,20 +1,18 @@
 #include "program_messages.h"
 
-#include "program_state.h"
-
-void EndMainLoopIfWindowGone() {
-    const HWND main = Program().mainWindowHandle;
+void EndMainLoopIfWindowGone(HWND main) {
     if (main != nullptr && !IsWindow(main))
         PostQuitMessage(0);
 }
 
-void ShowProgramMessage(const wchar_t* text, BoxCaption caption) {
-    ShowMessage({.owner = Program().mainWindowHandle,
+void ShowProgramMessage(const ProgramState& program, const wchar_t* text, BoxCaption caption) {
+    const HWND main = program.mainWindow.hWindow;
+    ShowMessage({.owner = main,
                  .text = text,
                  .caption = caption == BoxCaption::Mwk ? L"MWK" : L"MWK III",
                  .style = kStyleWarning,
-                 .fontSize = Program().messageBoxSize});
-    EndMainLoopIfWindowGone();
+                 .fontSize = program.messageBoxSize});
+    EndMainLoopIfWindowGone(main);
 }
 
 void ShowEarlyMessage(const wchar_t* text, std::int32_t style, std::int32_t fontSize) {

@@ -5,13 +5,15 @@
 
 #include <cstdint>
 
+#include "program_state.h"
 #include "show_message.h"
 
 enum class BoxCaption { MwkIII, Mwk };
 
 // Shown with the main window as owner and the message-box size setting.
-void ShowProgramMessage(const wchar_t* text, BoxCaption caption = BoxCaption::MwkIII);
+void ShowProgramMessage(const ProgramState& program, const wchar_t* text,
+                        BoxCaption caption = BoxCaption::MwkIII);
 // Shown before the main window exists, at a fixed size.
 void ShowEarlyMessage(const wchar_t* text, std::int32_t style, std::int32_t fontSize);
 // A nested loop may have taken the quit message meant for the main loop; post it again.
-void EndMainLoopIfWindowGone();
+void EndMainLoopIfWindowGone(HWND main);

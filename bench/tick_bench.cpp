@@ -84,37 +84,29 @@ int wmain(int argc, wchar_t** argv) {
     Pump();
 
     const DynamicWideString ini(iniPath);
-    DynamicWideString lastStatusText;
     const std::vector<std::wstring> presets = {L"-gen gas"};
-    FollowedSwitches followedSwitches{L"-gen gas", std::nullopt};
-    HostWatchState state;
-    IniCache cache;
-    HostWatchContext context{.mainWindow = main,
-                             .statusBar = statusBar,
-                             .winFbeIniPath = ini,
-                             .presets = presets,
-                             .messageBoxOpen = false,
-                             .lastStatusText = lastStatusText,
-                             .followedSwitches = followedSwitches,
-                             .state = state,
-                             .ini = cache};
-    HostWatchTick(context);
+    HostWatch watch;
+    watch.statusBar = statusBar;
+    FollowFrom(watch, L"-gen gas");
+    const auto tick = [&] { HostWatchTick(watch, main, ini, presets, false); };
+    tick();
 
     double start = Now();
     for (int i = 0; i < calls; ++i)
-        HostWatchTick(context);
+        tick();
     const double settled = (Now() - start) / calls;
 
     double ticking = 0;
     for (int i = 0; i < calls; ++i) {
         WriteIni(iniPath, paths[i % 2]);
         start = Now();
-        HostWatchTick(context);
+        tick();
         ticking += Now() - start;
     }
     Pump();
-    const bool followed = lastStatusText.view().find(L"1.10.2") != std::wstring::npos ||
-                          lastStatusText.view().find(L"1.10.1") != std::wstring::npos;
+    const std::wstring_view status = watch.lastStatusText.view();
+    const bool followed = status.find(L"1.10.2") != std::wstring::npos ||
+                          status.find(L"1.10.1") != std::wstring::npos;
     std::printf("settled %.1f\nwritten %.1f\n", settled, ticking / calls);
     DestroyWindow(main);
     DestroyWindow(host);

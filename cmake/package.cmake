@@ -1,14 +1,6 @@
-# The release: the program and DlgMsgBox.dll as shipped (stripped, statically linked, lean
-# runtime helpers) and the zip Windows users take,
+# The release: the program and DlgMsgBox.dll as built and the zip Windows users take,
 #   cmake --build --preset windows --target package   ->  build/windows/Marlwick-<version>-win32.zip
 # (the windows64 preset makes Marlwick-<version>-win64.zip); the package_contents test checks it.
-
-if(TARGET MarlwickIII)
-    target_sources(MarlwickIII PRIVATE ${PROJECT_SOURCE_DIR}/toolkit/lean_runtime.cpp)
-    # One user-interface thread: function-local statics need no lock, so no lock library.
-    target_compile_options(MarlwickIII PRIVATE -fno-threadsafe-statics)
-    target_link_options(MarlwickIII PRIVATE $<$<CONFIG:MinSizeRel>:-s>)
-endif()
 
 install(TARGETS MarlwickIII dlgmsgbox RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/app/resources/MarlwickIII.ini DESTINATION .)

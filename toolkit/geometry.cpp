@@ -2,15 +2,9 @@
 
 #include "placement.h"
 #include "scaling.h"
+#include "work_areas.h"
 
 namespace {
-
-RECT WorkArea() {
-    RECT work{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, sizeof(work), &work, 0))
-        SetRect(&work, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    return work;
-}
 
 // A menu bar may wrap onto several lines, which AdjustWindowRectEx does not know.
 void AddWrappedMenuHeight(HWND window, RECT& frame) {
@@ -42,12 +36,11 @@ BOOL SetClientSize(HWND window, int width, int height, float ratioX, float ratio
 BOOL CenterWindow(HWND window, HWND reference) {
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    const RECT work = WorkArea();
-    RECT target = work;
-    if (reference)
-        GetWindowRect(reference, &target);
-    const ScreenPoint place =
-        CentredPosition(ToScreenRect(bounds), ToScreenRect(target), ToScreenRect(work));
+    const ScreenRect work = PrimaryWorkArea();
+    ScreenRect target = work;
+    if (RECT r{}; reference && GetWindowRect(reference, &r))
+        target = ToScreenRect(r);
+    const ScreenPoint place = CentredPosition(ToScreenRect(bounds), target, work);
     POINT position{place.x, place.y};
     if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
         ScreenToClient(reference, &position);

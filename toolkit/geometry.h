@@ -8,7 +8,3 @@
 BOOL SetClientSize(HWND window, int width, int height, float ratioX, float ratioY);
 // Centres on the reference window, or on the work area without one; never off the work area.
 BOOL CenterWindow(HWND window, HWND reference);
-
-inline ScreenRect ToScreenRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}

@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <string>
 
+#include "loaded_library.h"
 #include "scaling.h"
 
 static_assert(kUseDefaultPosition == static_cast<int>(CW_USEDEFAULT));
@@ -19,19 +20,6 @@ template <std::size_t Units> void CopyTruncated(wchar_t (&target)[Units], const 
     target[Units - 1] = L'\0';
 }
 
-// A library loaded for one look-up and released on scope exit.
-template <typename Function> struct LibraryFunction {
-    UniqueModule library;
-    Function function = nullptr;
-
-    LibraryFunction(const wchar_t* libraryName, const char* functionName)
-        : library(LoadLibraryW(libraryName)) {
-        if (library)
-            function = reinterpret_cast<Function>(
-                reinterpret_cast<void*>(GetProcAddress(library.get(), functionName)));
-    }
-};
-
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOEXW*);
 using IsProcessDpiAwareFunction = BOOL(WINAPI*)();
 
@@ -43,19 +31,21 @@ int ScreenDeviceCaps(int index) {
 } // namespace
 
 int OsVersion() {
-    const LibraryFunction<RtlGetVersionFunction> rtlGetVersion(L"NtDll.dll", "RtlGetVersion");
-    if (!rtlGetVersion.function)
+    const LoadedLibrary ntdll(L"NtDll.dll");
+    const auto rtlGetVersion = ntdll.Find<RtlGetVersionFunction>("RtlGetVersion");
+    if (!rtlGetVersion)
         return 0;
     OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof(info);
-    if (rtlGetVersion.function(&info) != 0)
+    if (rtlGetVersion(&info) != 0)
         return 0;
     return NearestEven((info.dwMajorVersion + info.dwMinorVersion / 100.0) * 100.0);
 }
 
 bool IsDpiAwareProcess() {
-    const LibraryFunction<IsProcessDpiAwareFunction> isAware(L"user32.dll", "IsProcessDPIAware");
-    return isAware.function && isAware.function() != FALSE;
+    const LoadedLibrary user32(L"user32.dll");
+    const auto isAware = user32.Find<IsProcessDpiAwareFunction>("IsProcessDPIAware");
+    return isAware && isAware() != FALSE;
 }
 
 // Each object asks once: both questions load a system library to answer.
@@ -130,7 +120,6 @@ bool WindowObject::RegisterWindowClass(WNDPROC windowProc) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = windowProc;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = hInstance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -152,12 +141,11 @@ HWND WindowObject::Create(const WindowSpec& spec) {
         spec.exStyle, MAKEINTATOM(classAtom_), spec.caption, spec.style,
         ScaleUnlessDefault(spec.x, ratioX), ScaleUnlessDefault(spec.y, ratioY),
         ScaleUnlessDefault(spec.width, ratioX), ScaleUnlessDefault(spec.height, ratioY),
-        spec.parent, nullptr, hInstance, this);
+        spec.parent, nullptr, hInstance, spec.context);
     if (!hWindow)
         return nullptr;
     GetClassNameW(hWindow, className_, static_cast<int>(std::size(className_)));
     if (hFont_)
         SendMessageW(hWindow, WM_SETFONT, reinterpret_cast<WPARAM>(hFont_.get()), 0);
-    SetWindowLongPtrW(hWindow, 0, reinterpret_cast<LONG_PTR>(this));
     return hWindow;
 }

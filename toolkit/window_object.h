@@ -18,6 +18,7 @@ struct WindowSpec {
     int height = CW_USEDEFAULT;
     DWORD style = 0;
     DWORD exStyle = 0;
+    void* context = nullptr; // the creation parameter: what the procedure works on (BoundObject)
 };
 
 struct ControlSpec {

@@ -22,14 +22,6 @@ int MulDivRounded(int value, int numerator, int denominator) {
                                          : (product - half) / denominator);
 }
 
-int Centred(int anchorStart, int anchorLength, int length) {
-    return anchorStart + (anchorLength - length) / 2;
-}
-
-int KeptInside(int start, int length, int areaStart, int areaEnd) {
-    return std::max(std::min(start, areaEnd - length), areaStart);
-}
-
 } // namespace
 
 int ScaleToDpi(int length, int dpi) {
@@ -79,13 +71,6 @@ BoxLayout LayOutBox(const BoxMetrics& m) {
     layout.button = {buttonLeft, buttonTop, buttonLeft + buttonWidth, buttonTop + buttonHeight};
     layout.client.height = layout.button.bottom + stripPadding;
     return layout;
-}
-
-BoxPoint PlaceBox(BoxSize window, const BoxRect& anchor, const BoxRect& workArea) {
-    const int x = Centred(anchor.left, anchor.Width(), window.width);
-    const int y = Centred(anchor.top, anchor.Height(), window.height);
-    return {KeptInside(x, window.width, workArea.left, workArea.right),
-            KeptInside(y, window.height, workArea.top, workArea.bottom)};
 }
 
 } // namespace dlgmsgbox

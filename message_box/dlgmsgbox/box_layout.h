@@ -47,8 +47,4 @@ int MaxTextWidth(int workAreaWidth, int dpi);
 
 BoxLayout LayOutBox(const BoxMetrics& metrics);
 
-// Top-left corner of a window of the given size, centred on the anchor and kept inside the
-// work area; a window larger than the work area keeps its top-left corner visible.
-BoxPoint PlaceBox(BoxSize window, const BoxRect& anchor, const BoxRect& workArea);
-
 } // namespace dlgmsgbox

@@ -5,6 +5,9 @@
 #include "box_layout.h"
 #include "disabled_windows.h"
 #include "handles.h"
+#include "placement.h"
+#include "window_context.h"
+#include "work_areas.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -67,9 +70,6 @@ struct LoopEnd {
     int exitCode = 0;
 };
 
-BoxRect FromRect(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 RECT ToRect(const BoxRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
@@ -136,13 +136,6 @@ void LoadOkText(BoxParts& parts) {
         lstrcpynW(parts.okText, text, 64);
 }
 
-RECT WorkAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
-    return info.rcWork;
-}
-
 HMONITOR MonitorFor(HWND owner) {
     return owner ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
                  : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
@@ -162,19 +155,18 @@ void PrepareParts(BoxParts& parts, const BoxRequest& request, HWND owner) {
         metrics.iconSize = ScaleToDpi(kIconPixelsAt96, parts.dpi);
         LoadBoxIcon(parts, icon, metrics.iconSize);
     }
-    const RECT workArea = WorkAreaOf(MonitorFor(owner));
-    const int maxWidth = MaxTextWidth(workArea.right - workArea.left, parts.dpi);
+    const int maxWidth = MaxTextWidth(WorkAreaOf(MonitorFor(owner)).Width(), parts.dpi);
     metrics.text = MeasureText(screen.get(), parts.textFont.get(), request.text, maxWidth);
     metrics.buttonText = MeasureText(screen.get(), parts.buttonFont.get(), parts.okText, maxWidth);
     metrics.captionWidth = CaptionWidth(screen.get(), request.caption);
     parts.layout = LayOutBox(metrics);
 }
 
-BoxRect AnchorFor(HWND owner, const RECT& workArea) {
+BoxRect AnchorFor(HWND owner, const BoxRect& workArea) {
     RECT ownerRect{};
     if (owner && IsWindowVisible(owner) && !IsIconic(owner) && GetWindowRect(owner, &ownerRect))
-        return FromRect(ownerRect);
-    return FromRect(workArea);
+        return ToScreenRect(ownerRect);
+    return workArea;
 }
 
 void Dismiss(BoxState& state) {
@@ -221,12 +213,7 @@ LRESULT OnNcDestroy(BoxState& state, HWND window) {
 }
 
 LRESULT CALLBACK BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* state = BoundObject<BoxState>(window, message, lParam);
     if (!state)
         return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
@@ -280,8 +267,9 @@ HWND CreateBox(const BoxRequest& request, BoxState& state, HWND owner) {
     RECT frame{0, 0, parts.layout.client.width, parts.layout.client.height};
     AdjustWindowRectEx(&frame, kBoxStyle, FALSE, exStyle);
     const BoxSize size{frame.right - frame.left, frame.bottom - frame.top};
-    const RECT workArea = WorkAreaOf(MonitorFor(owner));
-    const BoxPoint at = PlaceBox(size, AnchorFor(owner, workArea), FromRect(workArea));
+    const BoxRect workArea = WorkAreaOf(MonitorFor(owner));
+    const BoxPoint at =
+        CentredPosition({0, 0, size.width, size.height}, AnchorFor(owner, workArea), workArea);
 
     const HWND window =
         CreateWindowExW(exStyle, kClassName, request.caption, kBoxStyle, at.x, at.y, size.width,

@@ -1,5 +1,4 @@
-// The messageBoxOpen guard, and DlgMsgBox's own arithmetic: where the box goes and how its parts
-// fit.
+// The messageBoxOpen guard, and DlgMsgBox's own arithmetic: how the parts of its box fit.
 #include <gtest/gtest.h>
 
 #include "box_layout.h"
@@ -20,20 +19,6 @@ TEST(MessageBoxOpenGuard, ABoxInsideAnotherLeavesTheFlagRaisedForTheOuterOne) {
         EXPECT_TRUE(open) << "the inner box lowered the flag of the outer one";
     }
     EXPECT_FALSE(open);
-}
-
-TEST(BoxPlacement, CentresOnTheOwnerAndStaysOnTheWorkArea) {
-    const BoxRect work{0, 0, 1280, 1000};
-    // clang-format off
-    const struct { BoxSize box; BoxRect owner; BoxPoint at; } cases[] = {
-        {{200, 100}, {400, 300, 800, 700}, {500, 450}},
-        {{200, 100}, {1200, 300, 1500, 500}, {1080, 350}},
-        {{200, 100}, {-600, -400, -100, 0}, {0, 0}},
-        {{1500, 1200}, work, {0, 0}},
-    };
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(PlaceBox(c.box, c.owner, work), c.at);
 }
 
 TEST(BoxLayout, TextIconAndButtonFitWithoutOverlapping) {

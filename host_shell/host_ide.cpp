@@ -1,7 +1,7 @@
 #include "host_ide.h"
 
 #include "handles.h"
-#include "presets.h"
+#include "loaded_library.h"
 #include "settings_files.h"
 #include "toolchain_status.h"
 
@@ -68,24 +68,13 @@ void RefreshIniCache(const DynamicWideString& iniPath, IniCache& cache) {
     cache.stamp = std::move(now);
 }
 
-void ShowToolchainStatus(HostWatchContext& context) {
-    const DynamicWideString text(ToolchainStatusText(context.ini.compilerPath));
-    if (text == context.lastStatusText)
+void ShowToolchainStatus(HostWatch& watch) {
+    const DynamicWideString text(ToolchainStatusText(watch.ini.compilerPath));
+    if (text == watch.lastStatusText)
         return;
-    context.lastStatusText = text;
-    SendMessageW(context.statusBar, WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(context.lastStatusText.data()));
-}
-
-// The IDE's own dialogs change the stored switches too; the selection follows them silently.
-void FollowStoredSwitches(HostWatchContext& context) {
-    if (!context.ini.stamp.known) // nothing read yet
-        return;
-    const int count = static_cast<int>(context.presets.size());
-    if (const auto option =
-            OptionFollowingStoredSwitches(context.ini.switches, context.messageBoxOpen,
-                                          context.followedSwitches, context.presets))
-        CheckRadioButton(context.mainWindow, OptionIdOfPreset(1), NoPresetOptionId(count), *option);
+    watch.lastStatusText = text;
+    SendMessageW(watch.statusBar, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(watch.lastStatusText.data()));
 }
 
 // Changing the band must not activate the utility: that would take the keyboard from whatever
@@ -95,7 +84,7 @@ void SetTopmost(HWND window, bool topmost) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Apply(HostWatchAction action, HWND main) {
+void PerformHostWatchAction(HostWatchAction action, HWND main) {
     switch (action) {
     case HostWatchAction::MinimizeSelf:
         ShowWindow(main, SW_MINIMIZE);
@@ -155,9 +144,9 @@ void BringHostToFront() {
 // sake of two buttons.
 class FineTimerResolution {
   public:
-    FineTimerResolution() : winmm_(LoadLibraryW(L"winmm.dll")) {
-        begin_ = Function("timeBeginPeriod");
-        end_ = Function("timeEndPeriod");
+    FineTimerResolution()
+        : winmm_(L"winmm.dll"), begin_(winmm_.Find<Period>("timeBeginPeriod")),
+          end_(winmm_.Find<Period>("timeEndPeriod")) {
         if (begin_)
             begin_(1);
     }
@@ -172,35 +161,45 @@ class FineTimerResolution {
 
   private:
     using Period = UINT(WINAPI*)(UINT);
-    Period Function(const char* name) const {
-        return winmm_ ? reinterpret_cast<Period>(
-                            reinterpret_cast<void*>(GetProcAddress(winmm_.get(), name)))
-                      : nullptr;
-    }
 
-    UniqueModule winmm_;
-    Period begin_ = nullptr;
-    Period end_ = nullptr;
+    LoadedLibrary winmm_;
+    Period begin_;
+    Period end_;
 };
 
 } // namespace
 
-bool HostWatchTick(HostWatchContext& context) {
-    RefreshIniCache(context.winFbeIniPath, context.ini);
-    ShowToolchainStatus(context);
-    FollowStoredSwitches(context);
+HostWatchOutcome HostWatchTick(HostWatch& watch, HWND mainWindow,
+                               const DynamicWideString& winFbeIniPath,
+                               const std::vector<std::wstring>& presets, bool messageBoxOpen) {
+    RefreshIniCache(winFbeIniPath, watch.ini);
+    ShowToolchainStatus(watch);
+    HostWatchOutcome outcome;
+    // The IDE's own dialogs change the stored switches too; the selection follows them silently.
+    if (watch.ini.stamp.known) // something read already
+        outcome.followOption = OptionFollowingStoredSwitches(watch.ini.switches, messageBoxOpen,
+                                                             watch.followedSwitches, presets);
     const HWND host = FindHostWindow();
     const HWND foreground = GetForegroundWindow();
     const HostWatchInputs inputs{
         .hostFound = host != nullptr,
         .hostMinimized = host != nullptr && IsIconic(host),
-        .messageBoxOpen = context.messageBoxOpen,
+        .messageBoxOpen = messageBoxOpen,
         .hostOrSelfInFront =
-            foreground != nullptr && (foreground == host || foreground == context.mainWindow),
+            foreground != nullptr && (foreground == host || foreground == mainWindow),
     };
-    const HostWatchDecision decision = DecideHostWatch(inputs, context.state);
-    Apply(decision.action, context.mainWindow);
-    return decision.endsEarly;
+    const HostWatchDecision decision = DecideHostWatch(inputs, watch.state);
+    PerformHostWatchAction(decision.action, mainWindow);
+    outcome.endsEarly = decision.endsEarly;
+    return outcome;
+}
+
+void FollowFrom(HostWatch& watch, std::wstring_view stored) {
+    watch.followedSwitches = {std::wstring(stored), std::nullopt};
+}
+
+void NoteWrittenSwitches(HostWatch& watch, std::wstring_view written) {
+    FollowFrom(watch, StoredFormOf(written));
 }
 
 void OpenHostBuildConfigurations() {

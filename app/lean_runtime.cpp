@@ -1,9 +1,9 @@
-// Linked into the released program only. The standard library's own versions of these helpers
-// raise std::length_error and friends, whose messages are copy-on-write strings: under static
-// linking that drags in two whole string implementations, and the default terminate handler
-// drags in the C++ demangler, about 90 KB in all, because the PE linker keeps every function
-// that unwind tables mention. The program catches every exception as "any exception", so the
-// thrown type does not matter to it. A library helper that is not replaced here makes the link
+// Linked into the program only, not into the tests. The standard library's own versions of these
+// helpers raise std::length_error and friends, whose messages are copy-on-write strings: under
+// static linking that drags in two whole string implementations, and the default terminate
+// handler drags in the C++ demangler, about 90 KB in all, because the PE linker keeps every
+// function that unwind tables mention. The program catches every exception as "any exception", so
+// the thrown type does not matter to it. A library helper that is not replaced here makes the link
 // fail with a duplicate definition, which shows when this file needs one more.
 #include <cstdlib>
 #include <exception>
