@@ -1,5 +1,5 @@
-// The identifiers of the main window's controls and timer, and of the Edit box's field. The end-
-// to-end tests address the running program by the same numbers.
+// The identifiers of the main window's controls and commands, and of the Edit box's field. The
+// end-to-end tests address the running program by the same numbers.
 #pragma once
 
 enum ControlId : int {
@@ -14,4 +14,12 @@ enum ControlId : int {
     kConsoleId = 1110,
     kStatusBarId = 200,
     kEditFieldId = 101,
+};
+
+// Undo of the program's own writes. The system menu's item has the low four bits clear, which
+// Windows keeps for itself in WM_SYSCOMMAND; Ctrl+Z has a command of its own, because a key for a
+// greyed menu item would be dropped without a sound.
+enum CommandId : int {
+    kUndoMenuCommand = 0x0100,
+    kUndoKeyCommand = 0x0101,
 };

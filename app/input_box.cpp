@@ -11,6 +11,7 @@
 #include "presets.h"
 #include "program_messages.h"
 #include "settings_files.h"
+#include "undo_command.h"
 #include "window_context.h"
 
 namespace {
@@ -156,7 +157,7 @@ bool EditCompilerSwitches(HWND main, ProgramState& program) {
     if (!IsWindow(main) || value.view().empty())
         return false;
     if (WriteCompilerSwitches(program.winFbeIniPath, value.data()))
-        NoteWrittenSwitches(program.hostWatch, value.view());
+        NoteOwnWrite(main, program, std::wstring(current.view()), value.view());
     else
         ShowProgramMessage(program, L"Error2");
     SelectPresetMatching(main, program, value);

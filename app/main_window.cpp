@@ -19,6 +19,7 @@
 #include "program_messages.h"
 #include "settings_files.h"
 #include "system_command.h"
+#include "undo_command.h"
 #include "window_context.h"
 #include "work_areas.h"
 
@@ -28,13 +29,33 @@ constexpr DWORD kMainStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kMainExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
 constexpr DWORD kOptionStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_LEFT | BS_AUTORADIOBUTTON;
 constexpr DWORD kFirstOptionStyle = kOptionStyle | WS_GROUP; // starts the one group of all options
-// Sent to itself, so that the tips are made once the window shows: nobody hovers an option
-// before that, and start-up does not wait for them.
-constexpr UINT kAddTipsMessage = WM_APP;
+// Sent to itself, so that what nobody uses before the window shows is made once it shows, and
+// start-up does not wait for it: the tips and the undo commands.
+constexpr UINT kFinishWindowMessage = WM_APP;
 constexpr DWORD kPushButtonStyle = WS_VISIBLE | WS_TABSTOP | BS_VCENTER | BS_PUSHBUTTON;
+constexpr DWORD kKeywordStyle = static_cast<DWORD>(-1);
+
+// The controls below the options, which move when the options change.
+struct ControlBelowOptions {
+    int id;
+    const wchar_t* keyword;
+    const wchar_t* text;
+    LayoutRect MainLayout::*rect;
+    DWORD style;
+};
+
+constexpr ControlBelowOptions kBelowOptions[] = {
+    {kApplyId, L"Button", L"Apply", &MainLayout::apply, kPushButtonStyle},
+    {kEditId, L"Button", L"Edit", &MainLayout::edit, kPushButtonStyle},
+    {kClearId, L"Button", L"Clear", &MainLayout::clear, kPushButtonStyle},
+    {kBuildConfigurationsId, L"Button", L"Build Configurations...",
+     &MainLayout::buildConfigurations, kPushButtonStyle},
+    {kCompilerSetupId, L"Button", L"Compiler Setup", &MainLayout::compilerSetup, kPushButtonStyle},
+    {kGroupBoxId, L"GroupBox", L"Select switches", &MainLayout::groupBox, kKeywordStyle},
+};
 
 HWND AddControl(WindowObject& window, const wchar_t* keyword, int id, const wchar_t* text,
-                const LayoutRect& r, DWORD style = static_cast<DWORD>(-1)) {
+                const LayoutRect& r, DWORD style = kKeywordStyle) {
     return window.AddControl({.keyword = keyword,
                               .id = id,
                               .text = text,
@@ -81,31 +102,84 @@ void AddOptions(WindowObject& window, const std::vector<std::wstring>& presets,
                layout.noPresetOption, presets.empty() ? kFirstOptionStyle : kOptionStyle);
 }
 
-void AddButtonsAndGroup(WindowObject& window, const MainLayout& layout) {
-    AddControl(window, L"Button", kApplyId, L"Apply", layout.apply, kPushButtonStyle);
-    AddControl(window, L"Button", kEditId, L"Edit", layout.edit, kPushButtonStyle);
-    AddControl(window, L"Button", kClearId, L"Clear", layout.clear, kPushButtonStyle);
-    AddControl(window, L"Button", kBuildConfigurationsId, L"Build Configurations...",
-               layout.buildConfigurations, kPushButtonStyle);
-    AddControl(window, L"Button", kCompilerSetupId, L"Compiler Setup", layout.compilerSetup,
-               kPushButtonStyle);
-    AddControl(window, L"GroupBox", kGroupBoxId, L"Select switches", layout.groupBox);
+// The texts are measured in the Console checkbox rather than in a control made only for that.
+MainLayout LayOutOptions(const ProgramState& program) {
+    const HWND console = GetDlgItem(program.mainWindow.hWindow, kConsoleId);
+    return ComputeMainLayout(program.layout, program.PresetCount(),
+                             MeasureWidestOptionText(console, program.presetTexts));
 }
 
-// The checkboxes come first, so that the texts are measured in one of them rather than in a
-// control made only for that.
-void BuildControls(ProgramState& program, LayoutVariant variant) {
-    WindowObject& window = program.mainWindow;
-    const auto [consoleRect, exxRect] = CheckboxRects(variant);
-    const HWND console = AddControl(window, L"Checkbox", kConsoleId, L"Console", consoleRect);
-    AddControl(window, L"Checkbox", kExxId, L"-exx", exxRect);
-    TickCheckboxesFromMarkers(window.hWindow, program.programFolder);
-    const MainLayout layout = ComputeMainLayout(
-        variant, program.PresetCount(), MeasureWidestOptionText(console, program.presetTexts));
-    AddOptions(window, program.presetTexts, layout);
-    AddButtonsAndGroup(window, layout);
+void SetClientSize(WindowObject& window, const MainLayout& layout) {
     SetClientSize(window.hWindow, layout.clientWidth, layout.clientHeight, window.ratioX,
                   window.ratioY);
+}
+
+// The checkboxes come first: the options are measured in one of them.
+void BuildControls(ProgramState& program) {
+    WindowObject& window = program.mainWindow;
+    const auto [consoleRect, exxRect] = CheckboxRects(program.layout);
+    AddControl(window, L"Checkbox", kConsoleId, L"Console", consoleRect);
+    AddControl(window, L"Checkbox", kExxId, L"-exx", exxRect);
+    TickCheckboxesFromMarkers(window.hWindow, program.programFolder);
+    const MainLayout layout = LayOutOptions(program);
+    AddOptions(window, program.presetTexts, layout);
+    for (const ControlBelowOptions& control : kBelowOptions)
+        AddControl(window, control.keyword, control.id, control.text, layout.*control.rect,
+                   control.style);
+    SetClientSize(window, layout);
+}
+
+// New options come after the checkboxes, as at start-up: the order of the controls is the tab
+// order, and the group box must lie behind the options.
+void PutOptionsAfterCheckboxes(HWND main, int presetCount) {
+    HWND previous = GetDlgItem(main, kExxId);
+    for (int id = kFirstOptionId; id <= NoPresetOptionId(presetCount); ++id) {
+        const HWND option = GetDlgItem(main, id);
+        SetWindowPos(option, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = option;
+    }
+}
+
+// One option per preset and "No preset used", laid out by the start-up rules; the window keeps its
+// top-left corner and its band and grows or shrinks with them, the controls below them move, and
+// the option the stored value matches is selected.
+void ReplaceOptions(HWND main, ProgramState& program, std::vector<std::wstring> presets) {
+    for (int id = kFirstOptionId; id <= NoPresetOptionId(program.PresetCount()); ++id)
+        DestroyWindow(GetDlgItem(main, id));
+    program.presetTexts = std::move(presets);
+    WindowObject& window = program.mainWindow;
+    const MainLayout layout = LayOutOptions(program);
+    AddOptions(window, program.presetTexts, layout);
+    PutOptionsAfterCheckboxes(main, program.PresetCount());
+    for (const ControlBelowOptions& control : kBelowOptions) {
+        const LayoutRect& r = layout.*control.rect;
+        window.SetWindowPosScaled(GetDlgItem(main, control.id), r.x, r.y, r.width, r.height);
+    }
+    SetClientSize(window, layout);
+    SendMessageW(program.hostWatch.statusBar, WM_SIZE, 0, 0); // to the new bottom
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (program.tips) {
+        DestroyWindow(program.tips);
+        program.tips = AddOptionTips(main, program.PresetCount() + 1, window.ratioX);
+    }
+    SelectPresetOption(
+        main, program.PresetCount(),
+        FindPresetForSwitches(program.hostWatch.followedSwitches.value, program.presetTexts));
+}
+
+// The options follow MarlwickIII.ini once its new stamp has held for two ticks, silently. A file
+// that cannot be opened keeps the options shown and is tried again.
+void FollowPresetFile(HWND main, ProgramState& program) {
+    const std::optional<FileStamp> stamp = PresetFileStamp(program.programFolder);
+    const bool boxOpen = program.messageBoxOpen || !IsWindowEnabled(main);
+    if (!PresetFileToBeRead(stamp, boxOpen, program.presetFile))
+        return;
+    auto presets = ReadPresetTexts(program.programFolder);
+    if (!presets)
+        return;
+    program.presetFile.shown = *stamp;
+    if (*presets != program.presetTexts)
+        ReplaceOptions(main, program, std::move(*presets));
 }
 
 ScreenPoint WindowTopLeft(HWND window) {
@@ -172,6 +246,11 @@ HWND CreateMainWindow(ProgramState& program) {
 
 // --- Message handlers ---
 
+// The stored value, whole, as the profile functions give it back: what a write replaces.
+std::wstring StoredNow(const ProgramState& program) {
+    return ReadCompilerIniValueWide(program.winFbeIniPath, L"CompilerSwitches");
+}
+
 // True when the command ran to its end and the message goes on to default processing.
 bool OnApply(HWND main, ProgramState& program) {
     const auto preset = SelectedPreset(main, program.PresetCount());
@@ -186,16 +265,18 @@ bool OnApply(HWND main, ProgramState& program) {
     SetMarker(program.programFolder, kConsoleMarker, console);
     SetMarker(program.programFolder, kExxMarker, exx);
     const std::wstring value = ComposeSwitches(text, console, exx);
+    std::wstring replaced = StoredNow(program);
     if (WriteCompilerSwitches(program.winFbeIniPath, value.c_str()))
-        NoteWrittenSwitches(program.hostWatch, value);
+        NoteOwnWrite(main, program, std::move(replaced), value);
     else
         ShowProgramMessage(program, L"Error1");
     return true;
 }
 
 void OnClear(HWND main, ProgramState& program) {
+    std::wstring replaced = StoredNow(program);
     if (WriteCompilerSwitches(program.winFbeIniPath, L""))
-        NoteWrittenSwitches(program.hostWatch, L"");
+        NoteOwnWrite(main, program, std::move(replaced), L"");
     else
         ShowProgramMessage(program, L"Error3");
     SelectPresetOption(main, program.PresetCount(), std::nullopt);
@@ -224,6 +305,9 @@ LRESULT OnCommand(HWND main, ProgramState& program, UINT message, WPARAM wParam,
         if (clicked)
             OpenHostCompilerSetup();
         break;
+    case kUndoKeyCommand:
+        UndoLastChange(main, program);
+        return 0;
     default:
         break;
     }
@@ -232,11 +316,19 @@ LRESULT OnCommand(HWND main, ProgramState& program, UINT message, WPARAM wParam,
 
 // True when the tick ended early.
 bool OnHostWatchTimer(HWND main, ProgramState& program) {
+    FollowPresetFile(main, program);
     const HostWatchOutcome outcome = HostWatchTick(program.hostWatch, main, program.winFbeIniPath,
                                                    program.presetTexts, program.messageBoxOpen);
-    if (outcome.followOption)
+    if (outcome.followOption) {
         SelectOption(main, program.PresetCount(), *outcome.followOption);
+        ForgetOwnWrites(main, program);
+    }
     return outcome.endsEarly;
+}
+
+void OnFinishWindow(HWND main, ProgramState& program) {
+    program.tips = AddOptionTips(main, program.PresetCount() + 1, program.mainWindow.ratioX);
+    AddUndoCommands(program);
 }
 
 // A minimised window reports the system's parking place, not where the user left it.
@@ -262,8 +354,8 @@ LRESULT HandleMainMessage(HWND main, ProgramState& program, UINT message, WPARAM
         break;
     case WM_COMMAND:
         return OnCommand(main, program, message, wParam, lParam);
-    case kAddTipsMessage:
-        AddOptionTips(main, program.PresetCount() + 1, program.mainWindow.ratioX);
+    case kFinishWindowMessage:
+        OnFinishWindow(main, program);
         return 0;
     case WM_NOTIFY:
         if (SupplyOptionTip(*reinterpret_cast<NMHDR*>(lParam), program))
@@ -279,6 +371,10 @@ LRESULT HandleMainMessage(HWND main, ProgramState& program, UINT message, WPARAM
         SavePosition(main, program);
         break;
     case WM_SYSCOMMAND:
+        if (IsSystemCommand(wParam, kUndoMenuCommand)) {
+            UndoLastChange(main, program);
+            return 0;
+        }
         if (IsCloseCommand(wParam)) {
             KillTimer(main, kHostWatchTimerId);
             SavePosition(main, program);
@@ -301,6 +397,8 @@ int RunApplication(ProgramState& program, HINSTANCE, HINSTANCE, PWSTR, int showC
     SetCurrentDirectoryW(program.programFolder.data());
     program.winFbeIniPath = ResolveWinFbeIniPath();
 
+    // Taken before the file is read: a change made meanwhile is then read again.
+    program.presetFile.shown = PresetFileStamp(program.programFolder).value_or(FileStamp{});
     auto presets = LoadPresetTexts(program.programFolder);
     if (!presets) {
         ShowEarlyMessage(L"MarlwickIII.ini does not exist.", kStyleWarning, 10);
@@ -309,12 +407,12 @@ int RunApplication(ProgramState& program, HINSTANCE, HINSTANCE, PWSTR, int showC
     program.presetTexts = std::move(*presets);
 
     const DynamicWideString exeName = ExeName();
-    const LayoutVariant variant = LayoutVariantForExeName(exeName.view());
-    program.mainWindow.SetFont(L"Tahoma", LayoutFontPoints(variant));
+    program.layout = LayoutVariantForExeName(exeName.view());
+    program.mainWindow.SetFont(L"Tahoma", LayoutFontPoints(program.layout));
     program.messageBoxSize = MessageBoxSizeForExeName(exeName.view());
 
     const HWND main = CreateMainWindow(program);
-    BuildControls(program, variant);
+    BuildControls(program);
     PlaceMainWindow(program);
     program.hostWatch.statusBar =
         CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", main, kStatusBarId);
@@ -331,6 +429,6 @@ int RunApplication(ProgramState& program, HINSTANCE, HINSTANCE, PWSTR, int showC
     // The IDE may have gone while a start-up box was open; the window is then closed already.
     if (!IsWindow(main))
         return 0;
-    PostMessageW(main, kAddTipsMessage, 0, 0);
+    PostMessageW(main, kFinishWindowMessage, 0, 0);
     return program.mainWindow.RunMessageLoop(showCommand);
 }

@@ -15,7 +15,7 @@ constexpr int kTipWidth = 320;
 
 } // namespace
 
-void AddOptionTips(HWND main, int optionCount, float ratio) {
+HWND AddOptionTips(HWND main, int optionCount, float ratio) {
     // Topmost but owned by nobody: under Wine a tip window owned by the main window kept that
     // window from entering the topmost band again once it had left it.
     const HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -34,6 +34,7 @@ void AddOptionTips(HWND main, int optionCount, float ratio) {
         tool.lpszText = LPSTR_TEXTCALLBACKW;
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    return tips;
 }
 
 bool SupplyOptionTip(NMHDR& notification, ProgramState& program) {

@@ -5,11 +5,6 @@
 #include "settings_files.h"
 #include "toolchain_status.h"
 
-bool IniFileStamp::operator==(const IniFileStamp& other) const {
-    return known && other.known && CompareFileTime(&lastWrite, &other.lastWrite) == 0 &&
-           sizeHigh == other.sizeHigh && sizeLow == other.sizeLow;
-}
-
 namespace {
 
 constexpr DWORD kKeyPauseMs = 3;
@@ -25,27 +20,11 @@ HWND FindHostWindow() {
 // stamp, so a file written lately is read on every tick all the same.
 constexpr ULONGLONG kSettledAfter100ns = 4ULL * 10'000'000ULL;
 
-ULONGLONG AsTicks(const FILETIME& time) {
-    return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
-}
-
-IniFileStamp StampOf(const DynamicWideString& path) {
-    IniFileStamp stamp;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!path.view().empty() && GetFileAttributesExW(path.data(), GetFileExInfoStandard, &data)) {
-        stamp.lastWrite = data.ftLastWriteTime;
-        stamp.sizeHigh = data.nFileSizeHigh;
-        stamp.sizeLow = data.nFileSizeLow;
-        stamp.known = true;
-    }
-    return stamp;
-}
-
-bool IsSettled(const IniFileStamp& stamp) {
+bool IsSettled(const FileStamp& stamp) {
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
-    const ULONGLONG written = AsTicks(stamp.lastWrite);
-    return AsTicks(now) >= written && AsTicks(now) - written >= kSettledAfter100ns;
+    const ULONGLONG ticks = (ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+    return ticks >= stamp.lastWrite && ticks - stamp.lastWrite >= kSettledAfter100ns;
 }
 
 // While another program holds WinFBE.ini open without sharing, the profile functions read every
@@ -60,12 +39,12 @@ bool HeldByAnother(const DynamicWideString& path) {
 // Reading the profile costs a file open, read and close through the wineserver or the kernel
 // ten times a second, so an unchanged, settled file is not read again.
 void RefreshIniCache(const DynamicWideString& iniPath, IniCache& cache) {
-    IniFileStamp now = StampOf(iniPath);
-    if ((now == cache.stamp && IsSettled(now)) || HeldByAnother(iniPath))
+    const std::optional<FileStamp> now = FileStampOf(iniPath);
+    if ((now && now == cache.stamp && IsSettled(*now)) || HeldByAnother(iniPath))
         return;
     cache.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
     cache.switches = ReadStoredSwitches(iniPath);
-    cache.stamp = std::move(now);
+    cache.stamp = now;
 }
 
 void ShowToolchainStatus(HostWatch& watch) {
@@ -176,7 +155,7 @@ HostWatchOutcome HostWatchTick(HostWatch& watch, HWND mainWindow,
     ShowToolchainStatus(watch);
     HostWatchOutcome outcome;
     // The IDE's own dialogs change the stored switches too; the selection follows them silently.
-    if (watch.ini.stamp.known) // something read already
+    if (watch.ini.stamp) // something read already
         outcome.followOption = OptionFollowingStoredSwitches(watch.ini.switches, messageBoxOpen,
                                                              watch.followedSwitches, presets);
     const HWND host = FindHostWindow();

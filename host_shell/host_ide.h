@@ -15,20 +15,10 @@ inline constexpr wchar_t kHostWindowClass[] = L"WinFBE_Class";
 // The main window's timer that drives the tick; the tick stops it when the IDE is gone.
 inline constexpr UINT_PTR kHostWatchTimerId = 1105;
 
-// What WinFBE.ini looked like when the compiler path was last read from it.
-struct IniFileStamp {
-    FILETIME lastWrite{};
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = 0;
-    bool known = false;
-
-    bool operator==(const IniFileStamp& other) const;
-};
-
 // The two values the tick uses as last read, so that an unchanged file is not read ten times a
-// second.
+// second, and what WinFBE.ini looked like then (none before the first read).
 struct IniCache {
-    IniFileStamp stamp;
+    std::optional<FileStamp> stamp;
     std::string compilerPath;
     std::wstring switches; // as the IDE reads them: at most 511 bytes of the ANSI code page
 };

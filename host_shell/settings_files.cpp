@@ -25,6 +25,7 @@ UniqueFile OpenForReading(const DynamicWideString& path) {
 class PieceReader {
   public:
     explicit PieceReader(const DynamicWideString& path) : file_(OpenForReading(path)) {}
+    bool Opened() const { return static_cast<bool>(file_); }
     std::string_view operator()() {
         DWORD got = 0;
         if (!file_ || !ReadFile(file_.get(), buffer_.data(), buffer_.size(), &got, nullptr))
@@ -48,14 +49,32 @@ DynamicWideString ProgramFilePath(const DynamicWideString& programFolder, const 
 }
 
 std::optional<std::vector<std::wstring>> LoadPresetTexts(const DynamicWideString& programFolder) {
-    const DynamicWideString path = ProgramFilePath(programFolder, kPresetFileName);
-    if (!FileExists(path.data()))
+    if (!FileExists(ProgramFilePath(programFolder, kPresetFileName).data()))
         return std::nullopt;
-    PieceReader pieces(path);
+    return ReadPresetTexts(programFolder).value_or(std::vector<std::wstring>());
+}
+
+std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder) {
+    PieceReader pieces(ProgramFilePath(programFolder, kPresetFileName));
+    if (!pieces.Opened())
+        return std::nullopt;
     std::vector<std::wstring> presets;
     for (const std::string& item : ReadPresetItems(std::ref(pieces)))
         presets.push_back(WidenAnsi(item));
     return presets;
+}
+
+std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder) {
+    return FileStampOf(ProgramFilePath(programFolder, kPresetFileName));
+}
+
+std::optional<FileStamp> FileStampOf(const DynamicWideString& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.view().empty() || !GetFileAttributesExW(path.data(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    return FileStamp{join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
+                     join(data.nFileSizeHigh, data.nFileSizeLow)};
 }
 
 bool MarkerExists(const DynamicWideString& programFolder, const wchar_t* markerName) {

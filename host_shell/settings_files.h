@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host_watch.h"
 #include "position_record.h"
 #include "wide_string.h"
 
@@ -24,6 +25,13 @@ DynamicWideString ProgramFilePath(const DynamicWideString& programFolder, const 
 // Preset texts 1..N, widened; empty optional when MarlwickIII.ini does not exist. A file that
 // exists but cannot be read gives no presets.
 std::optional<std::vector<std::wstring>> LoadPresetTexts(const DynamicWideString& programFolder);
+// The same, read again while the program runs: empty optional when the file cannot be opened,
+// because it is gone or another program holds it.
+std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder);
+std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder);
+
+// The file's last-write time and size; none when it cannot be asked, as when it is gone.
+std::optional<FileStamp> FileStampOf(const DynamicWideString& path);
 
 bool MarkerExists(const DynamicWideString& programFolder, const wchar_t* markerName);
 // Creates an empty marker, never touching one that exists, or deletes it. Failures are silent.

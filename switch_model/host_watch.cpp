@@ -44,20 +44,16 @@ HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState&
     return DecideTopmostBand(inputs, state);
 }
 
-std::optional<int> OptionFollowingStoredSwitches(std::wstring_view stored, bool messageBoxOpen,
+std::optional<int> OptionFollowingStoredSwitches(const std::wstring& stored, bool messageBoxOpen,
                                                  FollowedSwitches& followed,
                                                  const std::vector<std::wstring>& presets) {
-    if (stored == followed.value) {
-        followed.seenOnce.reset();
+    if (!SeenAtTwoTicks(stored, followed.value, messageBoxOpen, followed.seenOnce))
         return std::nullopt;
-    }
-    if (messageBoxOpen)
-        return std::nullopt;
-    if (followed.seenOnce != stored) {
-        followed.seenOnce = std::wstring(stored);
-        return std::nullopt;
-    }
-    followed = {std::wstring(stored), std::nullopt};
+    followed.value = stored;
     const auto match = FindPresetForSwitches(stored, presets);
     return match ? OptionIdOfPreset(*match) : NoPresetOptionId(static_cast<int>(presets.size()));
+}
+
+bool PresetFileToBeRead(std::optional<FileStamp> now, bool boxOpen, PresetFileWatch& watch) {
+    return now && SeenAtTwoTicks(*now, watch.shown, boxOpen, watch.seenOnce);
 }

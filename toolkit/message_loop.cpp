@@ -3,6 +3,18 @@
 #include "system_command.h"
 #include "window_object.h"
 
+bool WindowObject::AddAccelerator(const ACCEL& entry) {
+    accelEntries_.push_back(entry);
+    UniqueAccel table(
+        CreateAcceleratorTableW(accelEntries_.data(), static_cast<int>(accelEntries_.size())));
+    if (!table) {
+        accelEntries_.pop_back();
+        return false;
+    }
+    hAccel_ = std::move(table);
+    return true;
+}
+
 int WindowObject::RunMessageLoop(int showCommand) {
     if (!hWindow)
         return 0;
@@ -10,7 +22,9 @@ int WindowObject::RunMessageLoop(int showCommand) {
     UpdateWindow(hWindow);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (hAccel_ && TranslateAcceleratorW(hWindow, hAccel_.get(), &message))
+        // Other windows of the thread keep their keys, as a box's text field keeps Ctrl+Z.
+        const bool ours = message.hwnd == hWindow || IsChild(hWindow, message.hwnd);
+        if (hAccel_ && ours && TranslateAcceleratorW(hWindow, hAccel_.get(), &message))
             continue;
         if (IsDialogMessageW(hWindow, &message))
             continue;

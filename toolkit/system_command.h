@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+constexpr bool IsSystemCommand(std::uintptr_t wParam, std::uintptr_t command) {
+    return (wParam & 0xFFF0) == command;
+}
+
 constexpr bool IsCloseCommand(std::uintptr_t wParam) {
     constexpr std::uintptr_t kScClose = 0xF060;
-    return (wParam & 0xFFF0) == kScClose;
+    return IsSystemCommand(wParam, kScClose);
 }

@@ -54,6 +54,9 @@ class WindowObject {
     HWND Create(const WindowSpec& spec);
     HWND AddControl(const ControlSpec& spec);
     bool SetWindowPosScaled(HWND window, int x, int y, int width, int height) const;
+    // A key the message loop turns into a command for the window, while the window or one of its
+    // controls has the keyboard.
+    bool AddAccelerator(const ACCEL& entry);
     // Shows the window (0 means SW_SHOW) and runs until WM_QUIT; its wParam, or 0 without window.
     int RunMessageLoop(int showCommand);
 

@@ -202,6 +202,51 @@ RECT RectOf(HWND window) {
     return r;
 }
 
+// The first and the last column of dark pixels in the rectangle, read with get; none gives an
+// empty span (first > last).
+template <typename Pixel> std::pair<int, int> Ink(const RECT& r, const Pixel& get) {
+    std::pair<int, int> span{r.right, r.left - 1};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = get(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 384)
+                span = {std::min(span.first, x), std::max(span.second, x)};
+        }
+    return span;
+}
+
+// A bitmap to draw into or to copy the screen into, read pixel by pixel in this process.
+class Canvas {
+  public:
+    Canvas(int width, int height)
+        : dc_(CreateCompatibleDC(WindowDc(nullptr).get())),
+          bitmap_(CreateCompatibleBitmap(WindowDc(nullptr).get(), width, height)),
+          selected_(dc_.get(), bitmap_.get()) {}
+    HDC dc() const { return dc_.get(); }
+    COLORREF operator()(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+
+  private:
+    UniqueOwner<HDC, &DeleteDC> dc_;
+    UniqueOwner<HBITMAP, &DeleteObject> bitmap_;
+    SelectedObject selected_;
+};
+
+// What the screen shows in the rectangle, in screen columns.
+std::pair<int, int> Ink(const RECT& r) {
+    const Canvas copy(r.right - r.left, r.bottom - r.top);
+    BitBlt(copy.dc(), 0, 0, r.right - r.left, r.bottom - r.top, WindowDc(nullptr).get(), r.left,
+           r.top, SRCCOPY);
+    const auto [first, last] = Ink(RECT{0, 0, r.right - r.left, r.bottom - r.top}, copy);
+    return {first + r.left, last + r.left};
+}
+
+// What a control shows inside its frame.
+std::pair<int, int> Ink(HWND control, int frame) {
+    RECT r = RectOf(control);
+    InflateRect(&r, -frame, -frame);
+    return Ink(r);
+}
+
 std::string Position(std::int32_t x, std::int32_t y) {
     std::string bytes(8, '\0');
     for (int i = 0; i < 4; ++i) {
@@ -336,6 +381,35 @@ STEP(Lock, (bool locked), {
                : INVALID_HANDLE_VALUE);
 })
 
+// Writes MarlwickIII.ini as an editor would, or deletes it; held, the file stays open without
+// sharing until Lock(false).
+STEP(Presets, (Bytes bytes, bool held = false), {
+    const path file = w.Tools(L"MarlwickIII.ini");
+    if (!bytes) {
+        ASSERT_TRUE(DeleteFileW(file.c_str()));
+        return;
+    }
+    UniqueFile open(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0));
+    DWORD written = 0;
+    ASSERT_TRUE(
+        WriteFile(open.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr));
+    if (held)
+        w.lock = std::move(open);
+})
+
+// The option column shows these presets and "No preset used", and nothing after it.
+STEP(Options, (std::vector<std::wstring> presets), {
+    std::vector<std::wstring> expected = presets, shown;
+    expected.emplace_back(L"No preset used");
+    EXPECT_TRUE(WaitUntil([&] {
+        shown.clear();
+        for (int id = kFirstOptionId; const HWND option = GetDlgItem(w.main, id); ++id)
+            shown.push_back(TextOf(option));
+        return shown == expected;
+    })) << "the options show "
+        << shown.size() << " captions";
+})
+
 // Every box the program asked the recording DlgMsgBox.dll for so far, in order, as
 // "text | caption | style | size | owner", the owner "none" or its caption, "shown" or "hidden".
 STEP(Shown, (std::vector<std::string> boxes), {
@@ -374,6 +448,12 @@ STEP(EditShows, (std::wstring value), {
               L"&Ok&Cancel");
     EXPECT_EQ(GetWindow(w.editBox, GW_OWNER), w.main);
     EXPECT_FALSE(IsWindowEnabled(w.main));
+})
+
+STEP(EditField, (std::wstring text), {
+    const HWND field = GetDlgItem(w.editBox, kEditFieldId);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(field) == text; }))
+        << "the field shows " << support::Utf8(TextOf(field));
 })
 
 enum class Leave { Ok, Cancel, Escape, CloseButton };
@@ -426,6 +506,46 @@ STEP(IdeCloses, (), { PostMessageW(w.ide, WM_CLOSE, 0, 0); })
 
 STEP(ReleaseBoxes, (), { w.ReleaseBoxes(); })
 
+// A key typed into the window of the program that is in front, Ctrl held down when asked, once no
+// box keeps it from taking input.
+STEP(Typed, (BYTE key, bool ctrl = false), {
+    ASSERT_TRUE(WaitUntil([&] {
+        DWORD front = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &front);
+        return front == w.app->id && IsWindowEnabled(GetForegroundWindow());
+    })) << "no window of the program is in front and takes input";
+    std::vector<std::pair<BYTE, DWORD>> events = {{key, 0}, {key, KEYEVENTF_KEYUP}};
+    if (ctrl) {
+        events.insert(events.begin(), {VK_CONTROL, 0});
+        events.emplace_back(VK_CONTROL, KEYEVENTF_KEYUP);
+    }
+    for (const auto& [pressed, flags] : events)
+        keybd_event(pressed, static_cast<BYTE>(MapVirtualKeyW(pressed, MAPVK_VK_TO_VSC)), flags, 0);
+})
+
+STEP(UndoFromMenu, (), { PostMessageW(w.main, WM_SYSCOMMAND, kUndoMenuCommand, 0); })
+
+// The system menu's last item, the undo item, as the menu shows it opened: greyed text has no
+// dark pixels.
+STEP(UndoItem, (bool enabled), {
+    PostMessageW(w.main, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        menu = FindWindowOf(w.app->id, L"#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+    })) << "the system menu did not open";
+    RECT item = RectOf(menu);
+    InflateRect(&item, -3, -3); // the menu's frame
+    item.top = item.bottom - GetSystemMetrics(SM_CYMENUSIZE);
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto [first, last] = Ink(item);
+        return (first <= last) == enabled;
+    })) << "the undo item is "
+        << (enabled ? "greyed" : "enabled");
+    Send(w.main, WM_CANCELMODE); // ends the menu's own message loop
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
+})
+
 // The keys the IDE received since the last such step, as "down 0x10 up 0x10 ...".
 STEP(Keys, (std::string keys), {
     std::string got;
@@ -470,87 +590,81 @@ STEP(At, (std::optional<POINT> at = std::nullopt), {
     EXPECT_NEAR(r.top, at.value_or(centred).y, at ? 0 : 1);
 })
 
-// The first and the last column of dark pixels in the rectangle, read with get; none gives an
-// empty span (first > last).
-template <typename Pixel> std::pair<int, int> Ink(const RECT& r, const Pixel& get) {
-    std::pair<int, int> span{r.right, r.left - 1};
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) {
-            const COLORREF c = get(x, y);
-            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 384)
-                span = {std::min(span.first, x), std::max(span.second, x)};
-        }
-    return span;
-}
-
-// What a control shows on screen inside its frame.
-std::pair<int, int> Ink(HWND control, int frame) {
-    RECT r = RectOf(control);
-    InflateRect(&r, -frame, -frame);
-    const WindowDc screen(nullptr);
-    return Ink(r, [&](int x, int y) { return GetPixel(screen.get(), x, y); });
-}
-
 // The text as this process draws it in Tahoma of that size at the screen's DPI.
 int TahomaInkWidth(const std::wstring& text, int points) {
-    const WindowDc screen(nullptr);
-    const UniqueOwner<HDC, &DeleteDC> dc(CreateCompatibleDC(screen.get()));
-    const UniqueOwner<HBITMAP, &DeleteObject> bitmap(
-        CreateCompatibleBitmap(screen.get(), 1000, 100));
+    const Canvas canvas(1000, 100);
     const UniqueFont font(CreateFontW(-MulDiv(points, support::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL,
                                       0, 0, 0, DEFAULT_CHARSET, OUT_TT_PRECIS, 0, 0, 0, L"Tahoma"));
-    const SelectedObject canvas(dc.get(), bitmap.get()), selected(dc.get(), font.get());
+    const SelectedObject selected(canvas.dc(), font.get());
     RECT all{0, 0, 1000, 100};
-    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    TextOutW(dc.get(), 10, 10, text.c_str(), static_cast<int>(text.size()));
-    const auto [first, last] = Ink(all, [&](int x, int y) { return GetPixel(dc.get(), x, y); });
+    FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(canvas.dc(), 10, 10, text.c_str(), static_cast<int>(text.size()));
+    const auto [first, last] = Ink(all, canvas);
     return last - first + 1;
 }
 
-// The layout whose Apply button is so many units high and whose font is Tahoma of so many points;
-// the captions in creation order (the status bar's last, its text aside); every control inside
-// the client area and none on another (the group box holds the options); no caption clipped.
-STEP(LooksRight,
-     (int applyHeight, int fontPoints, std::vector<std::pair<int, std::wstring>> captions), {
-         if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
-             ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
-         }
-         SetCursorPos(0, 0); // no tip over the window
-         RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-         Tick()(w);
-         RECT client{}, apply = RectOf(GetDlgItem(w.main, kApplyId));
-         GetClientRect(w.main, &client);
-         EXPECT_EQ(apply.bottom - apply.top, MulDiv(applyHeight, support::ScreenDpi(), 96));
-         std::vector<RECT> placed;
-         HWND child = GetWindow(w.main, GW_CHILD);
-         for (const auto& [id, caption] : captions) {
-             ASSERT_TRUE(child) << "control " << id << " is missing";
-             EXPECT_EQ(GetDlgCtrlID(child), id) << "creation order";
-             RECT r = RectOf(child);
-             MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
-             EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
-                         r.bottom <= client.bottom)
-                 << "control " << id << " sticks out of the window";
-             EXPECT_TRUE(id == kStatusBarId || TextOf(child) == caption) << "control " << id;
-             // A clipped caption runs into the last two columns inside the frame.
-             const int frame = id >= kApplyId && id <= kCompilerSetupId ? 2 : 0;
-             const auto [first, last] = Ink(child, frame);
-             EXPECT_FALSE(id != kStatusBarId && id != kGroupBoxId &&
-                          last >= RectOf(child).right - frame - 2)
-                 << support::Utf8(caption) << " is clipped";
-             if (id == kBuildConfigurationsId || id == kCompilerSetupId) {
-                 EXPECT_NEAR(last - first, TahomaInkWidth(caption, fontPoints) - 1, 2)
-                     << support::Utf8(caption) << " is not in Tahoma " << fontPoints;
-             }
-             for (const RECT& other : placed) {
-                 RECT overlap{};
-                 EXPECT_FALSE(id != kGroupBoxId && IntersectRect(&overlap, &r, &other))
-                     << "control " << id << " lies on another";
-             }
-             placed.push_back(r);
-             child = GetWindow(child, GW_HWNDNEXT);
-         }
-     })
+// The controls with their captions in creation order for these presets, the status bar last with
+// its text aside.
+std::vector<std::pair<int, std::wstring>> ControlsWith(const std::vector<std::wstring>& presets) {
+    std::vector<std::pair<int, std::wstring>> controls = {{kConsoleId, L"Console"},
+                                                          {kExxId, L"-exx"}};
+    for (const std::wstring& preset : presets)
+        controls.emplace_back(kFirstOptionId + static_cast<int>(controls.size()) - 2, preset);
+    const int noPreset = kFirstOptionId + static_cast<int>(presets.size());
+    controls.insert(controls.end(), {{noPreset, L"No preset used"},
+                                     {kApplyId, L"Apply"},
+                                     {kEditId, L"Edit"},
+                                     {kClearId, L"Clear"},
+                                     {kBuildConfigurationsId, L"Build Configurations..."},
+                                     {kCompilerSetupId, L"Compiler Setup"},
+                                     {kGroupBoxId, L"Select switches"},
+                                     {kStatusBarId, L""}});
+    return controls;
+}
+
+// The layout whose Apply button is so many units high and whose font is Tahoma of so many points,
+// with these presets: the controls in creation order, every one inside the client area and none
+// on another (the group box holds the options), no caption clipped.
+STEP(LooksRight, (int applyHeight, int fontPoints, std::vector<std::wstring> presets), {
+    if (const char* dpi = std::getenv("MARLWICK_WINE_TEST_DPI")) {
+        ASSERT_EQ(support::ScreenDpi(), std::atoi(dpi)) << "the display is not at that DPI";
+    }
+    SetCursorPos(0, 0); // no tip over the window
+    RedrawWindow(w.main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Tick()(w);
+    RECT client{}, apply = RectOf(GetDlgItem(w.main, kApplyId));
+    GetClientRect(w.main, &client);
+    EXPECT_EQ(apply.bottom - apply.top, MulDiv(applyHeight, support::ScreenDpi(), 96));
+    std::vector<RECT> placed;
+    HWND child = GetWindow(w.main, GW_CHILD);
+    for (const auto& [id, caption] : ControlsWith(presets)) {
+        ASSERT_TRUE(child) << "control " << id << " is missing";
+        EXPECT_EQ(GetDlgCtrlID(child), id) << "creation order";
+        RECT r = RectOf(child);
+        MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right &&
+                    r.bottom <= client.bottom)
+            << "control " << id << " sticks out of the window";
+        EXPECT_TRUE(id == kStatusBarId || TextOf(child) == caption) << "control " << id;
+        // A clipped caption runs into the last two columns inside the frame.
+        const int frame = id >= kApplyId && id <= kCompilerSetupId ? 2 : 0;
+        const auto [first, last] = Ink(child, frame);
+        EXPECT_FALSE(id != kStatusBarId && id != kGroupBoxId &&
+                     last >= RectOf(child).right - frame - 2)
+            << support::Utf8(caption) << " is clipped";
+        if (id == kBuildConfigurationsId || id == kCompilerSetupId) {
+            EXPECT_NEAR(last - first, TahomaInkWidth(caption, fontPoints) - 1, 2)
+                << support::Utf8(caption) << " is not in Tahoma " << fontPoints;
+        }
+        for (const RECT& other : placed) {
+            RECT overlap{};
+            EXPECT_FALSE(id != kGroupBoxId && IntersectRect(&overlap, &r, &other))
+                << "control " << id << " lies on another";
+        }
+        placed.push_back(r);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+})
 
 // Hovering an option shows its tip, in the options' font and above every window: what Apply
 // would write with the checkboxes as they stand, or over "No preset used" the value stored now.
@@ -580,6 +694,22 @@ const std::wstring kClang =
     L"-asm att -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2";
 const std::string kLong = "-gen gcc -O 2" + std::string(3000, 'x');
 const std::wstring kLongWide(kLong.begin(), kLong.end());
+// So many presets, the last the one the stored value at the start of every flow was composed from.
+std::vector<std::wstring> SomePresets(int count) {
+    std::vector<std::wstring> presets;
+    for (int k = 1; k < count; ++k)
+        presets.push_back(L"-d P" + std::to_wstring(k));
+    presets.emplace_back(L"-gen gcc -O 2");
+    return presets;
+}
+
+std::string Lines(const std::vector<std::wstring>& presets) {
+    std::string file;
+    for (const std::wstring& preset : presets)
+        file += support::Utf8(preset) + "\r\n";
+    return file;
+}
+
 const std::string kNoSelection =
     "No valid radio button has been selected. | MWK III | 0x2030 | 8 | MWK III shown";
 
@@ -611,8 +741,9 @@ const Flow kFlows[] = {
       Click(1001), Press(kApplyId), CloseApp(), Start(), Selected(1001), Shown({})}},
     {"ApplyNeverMovesTheSelectionToAnEarlierPresetOfTheSameText",
      {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n\"-gen gas, -g\"\r\n-gen gcc -O 2\r\n"},
-     {Start(), Selected(1001), Click(1004), Press(kApplyId), Stored(kStored), Tick(), Tick(), Selected(1004),
-      Click(1003), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse -gen gas, -g")}},
+     {Start(), Selected(1001), Click(1004), Ticks(true, false), Press(kApplyId),
+      Stored(L"-s console -w all -fpmode fast -fpu sse -gen gcc -O 2"), Tick(), Tick(), Selected(1004),
+      Click(1003), Press(kApplyId), Stored(L"-s console -w all -fpmode fast -fpu sse -gen gas, -g")}},
     {"EditWritesWhatIsConfirmedAndTheSelectionFollows", {},
      {Start(), Click(1004), EditOpen(), EditShows(kStored), EditLeave(Leave::Ok, kClang),
       Stored(kClang), Selected(1003), Click(1001), EditOpen(), EditLeave(Leave::Ok), Selected(1003),
@@ -634,20 +765,11 @@ const Flow kFlows[] = {
     {"LayoutLargeAndAValueThatMatchesNoPresetReportedBeforeTheWindowShows",
      {.exe = L"MarLwickC.exe", .switches = "-w all -fpmode fast -fpu sse  -gen gcc -O 2"},
      {Start(), Shown({"No preset match. | MWK | 0x2030 | 12 | MWK III hidden"}), Selected(kNoPreset),
-      LooksRight(25, 12, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"-gen gcc -O 2"},
-                      {1002, L"-gen gcc -O 3"}, {1003, L"-gen clang -O 2"}, {1004, L"-gen gas"},
-                      {kNoPreset, L"No preset used"}, {kApplyId, L"Apply"}, {kEditId, L"Edit"},
-                      {kClearId, L"Clear"}, {kBuildConfigurationsId, L"Build Configurations..."},
-                      {kCompilerSetupId, L"Compiler Setup"}, {kGroupBoxId, L"Select switches"},
-                      {kStatusBarId, L""}})}},
+      LooksRight(25, 12, {L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas"})}},
     {"LayoutSmallWithoutPresetsAndAnEmptyValueReported",
      {.exe = L"marlwick9.exe", .presets = "", .switches = nullptr},
      {Start(), Shown({"'CompilerSwitches' in WinFBE.ini is empty. | MWK III | 0x2030 | 9 | MWK III hidden"}),
-      Selected(1001),
-      LooksRight(22, 8, {{kConsoleId, L"Console"}, {kExxId, L"-exx"}, {1001, L"No preset used"},
-                         {kApplyId, L"Apply"}, {kEditId, L"Edit"}, {kClearId, L"Clear"},
-                         {kBuildConfigurationsId, L"Build Configurations..."},
-                         {kCompilerSetupId, L"Compiler Setup"}, {kGroupBoxId, L"Select switches"}})}},
+      Selected(1001), LooksRight(22, 8, {})}},
     {"WithoutMarlwickIniItSaysSoAndEnds", {.presets = {}},
      {EndsByItself(), Shown({"MarlwickIII.ini does not exist. | MWK III | 0x2030 | 10 | none"})}},
     {"WithoutWinFbeIniItSaysSoAndEnds", {.exe = L"MarlwickIIIF.exe", .winFbeIni = false},
@@ -683,6 +805,29 @@ const Flow kFlows[] = {
     {"ClosingTheIdeUnderTheEditBoxEndsIt", {}, {Start(), EditOpen(), IdeCloses(), Ended(), Stored(kStored)}},
     {"ClosingTheIdeUnderAMessageThatKeepsTheQuitEndsIt", {.holdBoxes = true, .swallowQuit = true},
      {Start(), Click(kNoPreset), Post(kApplyId), Shown({kNoSelection}), IdeCloses(), Ended()}},
+    {"LayoutFollowsThePresetFileAsItGrowsAndShrinks", {},
+     {Start(), MoveTo(60, 20), Presets(Lines(SomePresets(12))), Options(SomePresets(12)), At(POINT{60, 20}),
+      Selected(1012), LooksRight(22, 8, SomePresets(12)), Tip(1011, L"-w all -fpmode fast -fpu sse -d P11"),
+      Presets(Lines({L"-gen gas", L"-gen gcc -O 2"})), Options({L"-gen gas", L"-gen gcc -O 2"}), At(POINT{60, 20}),
+      Selected(1002), LooksRight(22, 8, {L"-gen gas", L"-gen gcc -O 2"}), Shown({})}},
+    {"ThePresetFileIsReadAgainOnceItHoldsStillAndCanBeRead", {.exx = ""},
+     {Start(), Presets(Lines(SomePresets(32)) + Lines(SomePresets(8))), Options(SomePresets(32)), Selected(1032),
+      EditOpen(), Presets(Lines(SomePresets(3))), Tick(), Tick(), Options(SomePresets(32)), EditLeave(Leave::Cancel),
+      Options(SomePresets(3)), Selected(1003), Presets({}), Tick(), Tick(), Options(SomePresets(3)),
+      Presets(Lines(SomePresets(5)), true), Tick(), Tick(), Options(SomePresets(3)), Lock(false), Options(SomePresets(5)),
+      Ticks(false, true, true), File(L"exxIII.dat", ""), Shown({})}},
+    {"CtrlZAndTheSystemMenuWriteBackTheUtilitysOwnChangesNewestFirst", {},
+     {Start(), UndoItem(false), Click(1002), Press(kApplyId), Press(kClearId), EditOpen(), EditLeave(Leave::Ok, L"-typed"),
+      UndoItem(true), Front(&World::main), Typed('Z', true), Stored(L""), Selected(kNoPreset), Typed('Z', true),
+      Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 3"), Selected(1002), UndoFromMenu(), Stored(kStored),
+      Selected(1001), UndoItem(false), Front(&World::main), Typed('Z', true), Tick(), Tick(), Stored(kStored),
+      EditOpen(), Typed('X'), EditField(L"x"), Typed('Z', true), EditField(kStored), EditLeave(Leave::Cancel),
+      Stored(kStored), Shown({})}},
+    {"UndoKeepsAValueItCannotWriteAndNeverOverwritesTheIdes", {},
+     {Start(), Click(1002), Press(kApplyId), Lock(true), Front(&World::main), Typed('Z', true),
+      Shown({"Error4 | MWK III | 0x2030 | 8 | MWK III shown"}), Lock(false), Typed('Z', true), Stored(kStored),
+      Selected(1001), Click(1002), Press(kApplyId), Write(L"CompilerSwitches", L"-gen gas -O3"), Selected(kNoPreset),
+      UndoItem(false), Front(&World::main), Typed('Z', true), Tick(), Tick(), Stored(L"-gen gas -O3")}},
     {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {},
      {Start(), Click(1002), Write(L"CompilerSwitches", kStored), Tick(), Tick(), Selected(1002),
       Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004),

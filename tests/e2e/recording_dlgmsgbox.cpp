@@ -1,10 +1,10 @@
 // A DlgMsgBox.dll for the end-to-end tests: instead of showing a box it appends a line to
 // DlgMsgBox.log, "text | caption | style | size | owner", the owner "none" or its caption and
 // "shown" or "hidden", and notes any fixed argument that differs from what the program always
-// passes. Then it keeps the caller's messages flowing, as an open box would: for 300 ms, or,
-// when DlgMsgBox.hold reads "held NAME", until the test sets the event NAME. A quit message ends
-// the "box" too; it is posted again unless the hold file also says "swallow". Both files lie in
-// the current folder, which is the program's.
+// passes. Then it keeps the caller's messages flowing, its owner disabled, as an open box would:
+// for 300 ms, or, when DlgMsgBox.hold reads "held NAME", until the test sets the event NAME. A
+// quit message ends the "box" too; it is posted again unless the hold file also says "swallow".
+// Both files lie in the current folder, which is the program's.
 #include <windows.h>
 
 #include <cstdint>
@@ -74,6 +74,10 @@ extern "C" std::int32_t __stdcall DLGMSGBOX(HWND* owner, const wchar_t* text,
                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     WriteFile(log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    // Modal, as a box is: its owner takes no input meanwhile.
+    const bool disabled = *owner && !EnableWindow(*owner, FALSE);
     Hold();
+    if (disabled)
+        EnableWindow(*owner, TRUE);
     return IDOK;
 }

@@ -6,6 +6,7 @@
 #include "preset_file.h"
 #include "presets.h"
 #include "toolchain_status.h"
+#include "undo_history.h"
 
 namespace {
 
@@ -168,6 +169,51 @@ TEST(HostWatch, TheSelectionFollowsAStoredValueThatChangedAtTwoTicksInARow) {
         EXPECT_EQ(OptionFollowingStoredSwitches(tick.stored, tick.boxOpen, followed, presets),
                   tick.select)
             << tick.situation;
+}
+
+// One tick after another: MarlwickIII.ini's stamp as the tick finds it (none: the file is gone), a
+// box open or not; whether the file is read then, and whether that read succeeds.
+TEST(PresetFileWatch, ANewStampIsReadOnceItHeldForTwoTicksWithNoBoxOpen) {
+    const FileStamp a{1, 10}, b{2, 12}, c{3, 9};
+    // clang-format off
+    const struct { const char* situation; std::optional<FileStamp> now; bool boxOpen, read, readable = true; } ticks[] = {
+        {"as at start-up", a, false, false},
+        {"written half way", b, false, false},
+        {"written whole", c, false, false},
+        {"and still", c, false, true},
+        {"unchanged", c, false, false},
+        {"deleted", std::nullopt, false, false},
+        {"still deleted", std::nullopt, false, false},
+        {"back, under a box", a, true, false},
+        {"under the box", a, true, false},
+        {"box closed", a, false, false},
+        {"and still, held by an editor", a, false, true, false},
+        {"tried again", a, false, false},
+        {"and read", a, false, true},
+    };
+    // clang-format on
+    PresetFileWatch watch{.shown = a, .seenOnce = std::nullopt};
+    for (const auto& tick : ticks) {
+        EXPECT_EQ(PresetFileToBeRead(tick.now, tick.boxOpen, watch), tick.read) << tick.situation;
+        if (tick.read && tick.readable)
+            watch.shown = *tick.now;
+    }
+}
+
+TEST(UndoHistory, KeepsWhatTheProgramsOwnWritesChangedNewestFirstAndThirtyTwoAtMost) {
+    UndoHistory undo;
+    undo.KeepReplaced(L"-gen gas", L" -gen gas ");
+    EXPECT_TRUE(undo.Empty()) << "a write that changed nothing as read back was kept";
+    std::vector<std::wstring> expected;
+    for (int k = 1; k <= 40; ++k) {
+        undo.KeepReplaced(std::to_wstring(k), L"-gen gcc");
+        if (k > 8)
+            expected.insert(expected.begin(), std::to_wstring(k));
+    }
+    std::vector<std::wstring> walked;
+    for (; !undo.Empty(); undo.DropNewest())
+        walked.push_back(undo.Newest());
+    EXPECT_EQ(walked, expected);
 }
 
 } // namespace
