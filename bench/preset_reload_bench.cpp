@@ -7,6 +7,7 @@
 #include <mmsystem.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -23,7 +24,7 @@ double Now() {
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
-void Write(const std::wstring& file, const std::string& bytes) {
+void Write(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
@@ -48,7 +49,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const int rounds = _wtoi(argv[1]);
-    const std::wstring file = std::wstring(argv[2]) + L"\\MarlwickIII.ini";
+    const std::filesystem::path file = std::filesystem::path(argv[2]) / L"MarlwickIII.ini";
     const HWND main = FindWindowW(nullptr, L"MWK III");
     std::stringstream original;
     original << std::ifstream(file, std::ios::binary).rdbuf();

@@ -34,11 +34,8 @@ TEST(Layout, GroupBoxSizeForFewAndManyPresets) {
 TEST(ExeName, ChoosesTheLayoutAndTheMessageBoxSize) {
     // clang-format off
     const struct { const wchar_t* name; LayoutVariant variant; int boxSize; } cases[] = {
-        {L"MarlwickIII", LayoutVariant::Small, 8},
         {L"MarlwickIIIL", LayoutVariant::Large, 8},
-        {L"marlwickC", LayoutVariant::Small, 12},
         {L"marlwickc", LayoutVariant::Small, 12},
-        {L"marlwick9", LayoutVariant::Small, 9},
         {L"marlwick5", LayoutVariant::Small, 8},
         {L"marlwickG", LayoutVariant::Small, 8},
         {L"marLwickf", LayoutVariant::Large, 15},

@@ -171,35 +171,6 @@ TEST(HostWatch, TheSelectionFollowsAStoredValueThatChangedAtTwoTicksInARow) {
             << tick.situation;
 }
 
-// One tick after another: MarlwickIII.ini's stamp as the tick finds it (none: the file is gone), a
-// box open or not; whether the file is read then, and whether that read succeeds.
-TEST(PresetFileWatch, ANewStampIsReadOnceItHeldForTwoTicksWithNoBoxOpen) {
-    const FileStamp a{1, 10}, b{2, 12}, c{3, 9};
-    // clang-format off
-    const struct { const char* situation; std::optional<FileStamp> now; bool boxOpen, read, readable = true; } ticks[] = {
-        {"as at start-up", a, false, false},
-        {"written half way", b, false, false},
-        {"written whole", c, false, false},
-        {"and still", c, false, true},
-        {"unchanged", c, false, false},
-        {"deleted", std::nullopt, false, false},
-        {"still deleted", std::nullopt, false, false},
-        {"back, under a box", a, true, false},
-        {"under the box", a, true, false},
-        {"box closed", a, false, false},
-        {"and still, held by an editor", a, false, true, false},
-        {"tried again", a, false, false},
-        {"and read", a, false, true},
-    };
-    // clang-format on
-    PresetFileWatch watch{.shown = a, .seenOnce = std::nullopt};
-    for (const auto& tick : ticks) {
-        EXPECT_EQ(PresetFileToBeRead(tick.now, tick.boxOpen, watch), tick.read) << tick.situation;
-        if (tick.read && tick.readable)
-            watch.shown = *tick.now;
-    }
-}
-
 TEST(UndoHistory, KeepsWhatTheProgramsOwnWritesChangedNewestFirstAndThirtyTwoAtMost) {
     UndoHistory undo;
     undo.KeepReplaced(L"-gen gas", L" -gen gas ");

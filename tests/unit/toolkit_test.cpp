@@ -1,8 +1,7 @@
-// The window toolkit's rules: scaling, the control vocabulary, window placement, the executable's
-// name and folder, and the system Close command.
+// The window toolkit's rules: scaling, window placement, the executable's name and folder, and the
+// system Close command.
 #include <gtest/gtest.h>
 
-#include "control_kinds.h"
 #include "paths_rules.h"
 #include "placement.h"
 #include "scaling.h"
@@ -22,24 +21,6 @@ TEST(Scaling, SinglePrecisionToTheNearestWithHalvesToEven) {
         EXPECT_EQ(ScaleValue(c.value, c.ratio), c.device) << c.value << " at ratio " << c.ratio;
     EXPECT_EQ(ScaleUnlessDefault(kUseDefaultPosition, 1.5f), kUseDefaultPosition);
     EXPECT_EQ(UnscaleValue(301, 1.5f), 201);
-}
-
-// The keyword rules: any case, WS_CHILD added to a given style, a few given styles replaced whole,
-// and an unknown keyword naming its own class for a hidden child.
-TEST(ControlKinds, KeywordsInAnyCaseAndTheStylesTheyResolve) {
-    // clang-format off
-    const struct { const wchar_t* keyword; std::uint32_t given; const char* className; std::uint32_t style; } cases[] = {
-        {L"oPTION", 0x10010D09, "Button", 0x50010D09},
-        {L"RadioButton", 0x20000, "Button", 0x50030D09},
-        {L"BUTTON", 0x8000, "", 0x50018F00},
-        {L"Static", kDefaultStyle, "", 0x40000000},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        const ControlKind& kind = FindControlKind(c.keyword);
-        EXPECT_EQ(kind.className, c.className);
-        EXPECT_EQ(ResolveStyle(kind, c.given), c.style);
-    }
 }
 
 TEST(Placement, CentredOnTheReferenceAndKeptOnTheWorkArea) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "handles.h"
 #include "show_message.h"
@@ -80,8 +81,13 @@ std::vector<COLORREF> IconPixels(HWND box) {
     return drawn ? pixels : std::vector<COLORREF>();
 }
 
-TEST(Box, ShowsItsTextInItsFontAndColourBesideTheWarningIconAboveOneOkButton) {
-    for (const std::int32_t size : {12, 0}) { // 0: the size before the program knows its own
+// Each icon style shows an icon of its own (their values share bits), no style none; a size of 0
+// is the size before the program knows its own.
+TEST(Box, ShowsItsTextInItsFontAndColourBesideItsIconAboveOneOkButton) {
+    const std::pair<std::int32_t, std::int32_t> boxes[] = {
+        {0x2030, 12}, {0x2030, 0}, {0x2010, 12}, {0x2020, 12}, {0x2040, 12}, {0x2000, 12}};
+    std::map<std::int32_t, std::vector<COLORREF>> icons;
+    for (const auto& [style, size] : boxes)
         Show(
             [&](HWND box) {
                 const HWND text = Child(box, L"Static");
@@ -99,36 +105,16 @@ TEST(Box, ShowsItsTextInItsFontAndColourBesideTheWarningIconAboveOneOkButton) {
                 GetClientRect(text, &r);
                 EXPECT_EQ(GetPixel(WindowDc(text).get(), r.right - 1, r.bottom - 1), kPeach)
                     << "behind the text";
-                EXPECT_FALSE(IconPixels(box).empty()) << "no warning icon";
+                icons[style] = IconPixels(box);
                 ClickOk(box);
             },
-            0x2030, nullptr, size);
-    }
-    Show(
-        [](HWND box) {
-            EXPECT_TRUE(IconPixels(box).empty()) << "an icon without an icon style";
-            ClickOk(box);
-        },
-        0x2000);
-}
-
-// MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION and MB_ICONASTERISK share bits.
-TEST(Box, EachIconStyleShowsAnIconOfItsOwn) {
-    const std::int32_t styles[] = {0x2010, 0x2020, 0x2030, 0x2040};
-    std::vector<std::vector<COLORREF>> icons;
-    for (const std::int32_t style : styles)
-        Show(
-            [&](HWND box) {
-                icons.push_back(IconPixels(box));
-                ClickOk(box);
-            },
-            style);
-    ASSERT_EQ(icons.size(), 4u);
-    for (std::size_t i = 0; i < icons.size(); ++i) {
-        EXPECT_FALSE(icons[i].empty()) << "no icon for style " << std::hex << styles[i];
-        for (std::size_t j = 0; j < i; ++j)
-            EXPECT_NE(icons[i], icons[j])
-                << "styles " << std::hex << styles[j] << " and " << styles[i] << " share an icon";
+            style, nullptr, size);
+    EXPECT_TRUE(icons[0x2000].empty()) << "an icon without an icon style";
+    for (const std::int32_t one : {0x2010, 0x2020, 0x2030, 0x2040}) {
+        EXPECT_FALSE(icons[one].empty()) << "no icon for style " << std::hex << one;
+        for (const std::int32_t other : {0x2010, 0x2020, 0x2030, 0x2040})
+            EXPECT_TRUE(one == other || icons[one] != icons[other])
+                << "styles " << std::hex << one << " and " << other << " share an icon";
     }
 }
 
