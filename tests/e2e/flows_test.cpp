@@ -515,15 +515,22 @@ STEP(Typed, (BYTE key, bool ctrl = false), {
 
 STEP(UndoFromMenu, (), { PostMessageW(w.main, WM_SYSCOMMAND, kUndoMenuCommand, 0); })
 
-// The system menu's last item, the undo item, as the menu shows it opened: greyed text has no
-// dark pixels.
+// The system menu's last item, the undo item, as the menu shows it opened from the window in
+// front (Alt+Space): greyed text has no dark pixels.
 STEP(UndoItem, (bool enabled), {
-    PostMessageW(w.main, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    Front (&World::main)(w);
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
+    const auto menuShows = [&] {
         menu = FindWindowOf(w.app->id, L"#32768", nullptr);
         return menu && IsWindowVisible(menu);
-    })) << "the system menu did not open";
+    };
+    // Under load Wine now and then lets the first Alt+Space pass; a person presses it again.
+    bool shows = false;
+    for (int attempt = 0; attempt < 5 && !shows; ++attempt) {
+        PostMessageW(w.main, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+        shows = WaitUntil(menuShows, support::kWaitMs / 5);
+    }
+    ASSERT_TRUE(shows) << "the system menu did not open";
     RECT item = RectOf(menu);
     InflateRect(&item, -3, -3); // the menu's frame
     item.top = item.bottom - GetSystemMetrics(SM_CYMENUSIZE);
