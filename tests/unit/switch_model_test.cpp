@@ -1,11 +1,9 @@
-// The switch model's rules: composing and matching CompilerSwitches, the preset file, the
-// status text and the host-watch decisions.
+// The switch model's rules: composing and matching CompilerSwitches, the preset file and the
+// undo history.
 #include <gtest/gtest.h>
 
-#include "host_watch.h"
 #include "preset_file.h"
 #include "presets.h"
-#include "toolchain_status.h"
 #include "undo_history.h"
 
 namespace {
@@ -102,73 +100,6 @@ TEST(PresetFile, ThirtyTwoItemsAtMostAndNoMoreOfTheFileIsRead) {
     ASSERT_EQ(items.size(), 32u);
     EXPECT_EQ(items.back(), "-line");
     EXPECT_LE(piecesAsked, 33) << "the reader went on after its 32nd item";
-}
-
-TEST(ToolchainStatus, VersionsCutOutOfTheCompilerPath) {
-    // clang-format off
-    const struct { const char* path; const char* status; } cases[] = {
-        {"C:\\WinFBE\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", " fbc 1.10.1 / gcc 9.3.0"},
-        {"folder\\name-1.2-x-3.4\\file", " fbc 1.2 / gcc 3.4"},
-        {"C:\\fb\\fbc.exe", " fbc C:\\fb\\fbc.exe / gcc C:"},
-        {"", " fbc  / gcc "},
-        {"a-b", " fbc b / gcc b"},
-        {"a-", " fbc  / gcc "},
-        {"x\\fb-1.0\\gcc-2.0", " fbc 1.0\\gcc / gcc 2.0"},
-    };
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(ToolchainStatusText(c.path), c.status) << "compiler path " << c.path;
-}
-
-// One tick after another; each row: the host as the tick finds it (found, minimised, box open,
-// it or the utility in front), then what the tick does and whether it ends early.
-TEST(HostWatch, FollowsTheIdeAndKeepsTheTopmostBand) {
-    using A = HostWatchAction;
-    // clang-format off
-    const struct { const char* situation; HostWatchInputs in; HostWatchDecision out; } ticks[] = {
-        {"IDE in front", {true, false, false, true}, {A::None, false}},
-        {"third program in front", {true, false, false, false}, {A::LeaveTopmost, false}},
-        {"and again", {true, false, false, false}, {A::LeaveTopmost, false}},
-        {"IDE in front again", {true, false, false, true}, {A::EnterTopmost, false}},
-        {"IDE minimised", {true, true, false, false}, {A::MinimizeSelf, true}},
-        {"still minimised", {true, true, false, false}, {A::LeaveTopmost, false}},
-        {"IDE shown", {true, false, false, true}, {A::RestoreSelf, true}},
-        {"box open, third program in front", {true, false, true, false}, {A::None, false}},
-        {"IDE minimised under the box", {true, true, true, false}, {A::MinimizeSelf, true}},
-        {"IDE gone while minimised with it", {false, false, false, false}, {A::RestoreSelf, true}},
-        {"IDE gone", {false, false, false, false}, {A::CloseSelf, true}},
-    };
-    // clang-format on
-    HostWatchState state;
-    for (const auto& tick : ticks)
-        EXPECT_EQ(DecideHostWatch(tick.in, state), tick.out) << tick.situation;
-}
-
-TEST(HostWatch, TheSelectionFollowsAStoredValueThatChangedAtTwoTicksInARow) {
-    const Presets presets = {L"-gen gas", L"-gen gcc"};
-    const std::wstring gas = L"-w all -fpmode fast -fpu sse -gen gas";
-    const std::wstring gcc = L"-exx -w all -fpmode fast -fpu sse -gen gcc";
-    // clang-format off
-    const struct { const char* situation; std::wstring stored; bool boxOpen; std::optional<int> select; } ticks[] = {
-        {"value as at start-up", gas, false, std::nullopt},
-        {"half-written file", L"", false, std::nullopt},
-        {"written whole", gas, false, std::nullopt},
-        {"IDE wrote preset 2", gcc, false, std::nullopt},
-        {"and still", gcc, false, 1002},
-        {"unchanged", gcc, false, std::nullopt},
-        {"box open", gas, true, std::nullopt},
-        {"box open", gas, true, std::nullopt},
-        {"box closed", gas, false, std::nullopt},
-        {"still closed", gas, false, 1001},
-        {"hand-written value", L"-gen gas -O3", false, std::nullopt},
-        {"and still", L"-gen gas -O3", false, 1003},
-    };
-    // clang-format on
-    FollowedSwitches followed{gas, std::nullopt};
-    for (const auto& tick : ticks)
-        EXPECT_EQ(OptionFollowingStoredSwitches(tick.stored, tick.boxOpen, followed, presets),
-                  tick.select)
-            << tick.situation;
 }
 
 TEST(UndoHistory, KeepsWhatTheProgramsOwnWritesChangedNewestFirstAndThirtyTwoAtMost) {

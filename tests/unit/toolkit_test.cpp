@@ -1,8 +1,7 @@
-// The window toolkit's rules: scaling, window placement, the executable's name and folder, and the
-// system Close command.
+// The window toolkit's rules: scaling, where a stored position is within reach, and the system
+// Close command.
 #include <gtest/gtest.h>
 
-#include "paths_rules.h"
 #include "placement.h"
 #include "scaling.h"
 #include "system_command.h"
@@ -21,22 +20,6 @@ TEST(Scaling, SinglePrecisionToTheNearestWithHalvesToEven) {
         EXPECT_EQ(ScaleValue(c.value, c.ratio), c.device) << c.value << " at ratio " << c.ratio;
     EXPECT_EQ(ScaleUnlessDefault(kUseDefaultPosition, 1.5f), kUseDefaultPosition);
     EXPECT_EQ(UnscaleValue(301, 1.5f), 201);
-}
-
-TEST(Placement, CentredOnTheReferenceAndKeptOnTheWorkArea) {
-    const ScreenRect work{0, 0, 1000, 800};
-    // clang-format off
-    const struct { ScreenRect window, reference; ScreenPoint at; } cases[] = {
-        {{0, 0, 200, 100}, work, {400, 350}},
-        {{0, 0, 201, 101}, work, {399, 349}},
-        {{0, 0, 100, 50}, {900, 700, 1100, 900}, {900, 750}},
-        {{0, 0, 100, 50}, {-300, -300, -100, -100}, {0, 0}},
-        {{0, 0, 1200, 900}, work, {0, 0}},
-    };
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(CentredPosition(c.window, c.reference, work), c.at)
-            << "window " << c.window.Width() << " x " << c.window.Height();
 }
 
 // Caption buttons 18 wide at the right end of the caption; 20 pixels beside them to take hold of.
@@ -59,25 +42,6 @@ TEST(Placement, AStoredPositionCountsOnlyWithRoomToTakeHoldOfTheCaptionOnAWorkAr
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(CaptionWithinReach(c.window, 20, 18, 20, areas), c.reachable) << c.where;
-}
-
-TEST(Paths, NameAndFolderOfTheExecutable) {
-    // clang-format off
-    const struct { const wchar_t* module; const wchar_t* name; const wchar_t* folder; } cases[] = {
-        {L"C:\\Tools\\prog.exe", L"prog", L"C:\\Tools"},
-        {L"D:\\a.b\\prog.x.exe", L"prog.x", L"D:\\a.b"},
-        {L"D:\\prog.exe", L"prog", L"D:\\"},
-        {L"\\\\server\\share\\dir\\MarlwickIIIL.exe", L"MarlwickIIIL", L"\\\\server\\share\\dir"},
-        {L"prog", L"prog", L"prog"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        EXPECT_EQ(ExeNameFromModulePath(c.module), c.name);
-        EXPECT_EQ(ExePathFromModulePath(c.module), c.folder);
-    }
-    EXPECT_TRUE(AttributesNameAFile(0x20));
-    EXPECT_FALSE(AttributesNameAFile(0x10));  // a folder
-    EXPECT_FALSE(AttributesNameAFile(0x120)); // a temporary file
 }
 
 TEST(SystemCommand, CloseWhateverTheLowFourBits) {

@@ -1,5 +1,5 @@
 // The file layer on real Win32 under Wine: the IDE's WinFBE.ini read and written through the
-// profile functions, and the preset file read from disk.
+// profile functions.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -93,27 +93,6 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
     const UniqueFile lock(CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
     EXPECT_FALSE(WriteCompilerSwitches(Wide(ini), L"-x")) << "a failed write was reported as done";
     EXPECT_FALSE(WriteCompilerSwitches(DynamicWideString(), L"-x")) << "wrote without a path";
-}
-
-TEST(PresetFile, IsReadFromDiskInBoundedPieces) {
-    const support::ScratchFolder scratch;
-    const DynamicWideString folder = Wide(scratch.Root());
-    EXPECT_EQ(LoadPresetTexts(folder), std::nullopt) << "no MarlwickIII.ini";
-    support::WriteBytes(scratch.Root() / L"MarlwickIII.ini", "-gen gas\r\n-d \xE9t\xE9\r\n");
-    EXPECT_EQ(LoadPresetTexts(folder),
-              (std::vector<std::wstring>{L"-gen gas", L"-d \u00e9t\u00e9"}));
-    // A huge wrong file (here 4 GiB of zeros, a sparse file) gives 32 items at once.
-    {
-        const UniqueFile file(CreateFileW((scratch.Root() / L"MarlwickIII.ini").c_str(),
-                                          GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        LARGE_INTEGER size{};
-        size.QuadPart = 4LL << 30;
-        SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN);
-        SetEndOfFile(file.get());
-    }
-    const auto presets = LoadPresetTexts(folder);
-    ASSERT_TRUE(presets);
-    EXPECT_EQ(presets->size(), 32u);
 }
 
 } // namespace
