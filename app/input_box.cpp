@@ -7,12 +7,8 @@
 #include "control_ids.h"
 #include "geometry.h"
 #include "message_loop.h"
-#include "option_column.h"
-#include "presets.h"
-#include "program_messages.h"
-#include "settings_files.h"
-#include "undo_command.h"
 #include "window_context.h"
+#include "window_object.h"
 
 namespace {
 
@@ -25,7 +21,7 @@ constexpr UINT kSystemCancelString = 801;
 // to the window.
 struct InputBox {
     WindowObject window;
-    DynamicWideString result;
+    std::wstring result;
 };
 
 void UseSystemButtonWord(HWND button, UINT stringId) {
@@ -86,38 +82,20 @@ HWND BuildBox(InputBox& input, HWND main) {
     return window;
 }
 
-void FillField(HWND box, const DynamicWideString& value) {
+void FillField(HWND box, const std::wstring& value) {
     const HWND field = GetDlgItem(box, kEditFieldId);
-    const auto units = static_cast<int>(value.length() / 2);
-    SendMessageW(field, EM_LIMITTEXT, std::max(kTypingLimit, units), 0);
-    SetWindowTextW(field, value.data());
+    SendMessageW(field, EM_LIMITTEXT, std::max(kTypingLimit, static_cast<int>(value.size())), 0);
+    SetWindowTextW(field, value.c_str());
     SendMessageW(field, EM_SETSEL, 0, -1);
     SetFocus(field);
 }
 
-// Runs the box and gives what the user confirmed, empty for Cancel and close.
-DynamicWideString AskForValue(HWND main, const DynamicWideString& current) {
-    InputBox box;
-    if (const HWND window = BuildBox(box, main))
-        FillField(window, current);
-    box.window.RunMessageLoop(0);
-    EnableWindow(main, TRUE);
-    return box.result;
-}
-
-// The option start-up would select for the value once written.
-void SelectPresetMatching(HWND main, const ProgramState& program, const DynamicWideString& value) {
-    SelectPresetOption(main, program.PresetCount(),
-                       FindPresetForSwitches(StoredFormOf(value.view()), program.presetTexts));
-}
-
-void CopyFieldToResult(HWND box, DynamicWideString& result) {
+void CopyFieldToResult(HWND box, std::wstring& result) {
     const HWND field = GetDlgItem(box, kEditFieldId);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    result.Clear();
-    result.AppendText(text);
+    result = std::move(text);
 }
 
 LRESULT HandleBoxMessage(HWND box, InputBox& input, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -147,19 +125,11 @@ LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     return ObjectWindowProc<InputBox, HandleBoxMessage>(box, message, wParam, lParam);
 }
 
-bool EditCompilerSwitches(HWND main, ProgramState& program) {
-    MessageBoxOpenGuard open(program.messageBoxOpen);
-    // Read whole: the field must never offer less than is stored, or OK would cut the value.
-    const DynamicWideString current(
-        ReadCompilerIniValueWide(program.winFbeIniPath, L"CompilerSwitches"));
-    const DynamicWideString value = AskForValue(main, current);
-    EndMainLoopIfWindowGone(main);
-    if (!IsWindow(main) || value.view().empty())
-        return false;
-    if (WriteCompilerSwitches(program.winFbeIniPath, value.data()))
-        NoteOwnWrite(main, program, std::wstring(current.view()), value.view());
-    else
-        ShowProgramMessage(program, L"Error2");
-    SelectPresetMatching(main, program, value);
-    return true;
+std::wstring AskForSwitches(HWND main, const std::wstring& current) {
+    InputBox box;
+    if (const HWND window = BuildBox(box, main))
+        FillField(window, current);
+    box.window.RunMessageLoop(0);
+    EnableWindow(main, TRUE);
+    return box.result;
 }

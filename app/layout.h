@@ -12,7 +12,6 @@ struct LayoutRect {
     int y = 0;
     int width = 0;
     int height = 0;
-    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
 // Every rectangle is in unscaled units; the toolkit scales them for the display.

@@ -1,14 +1,22 @@
-// The main window's column of options, one per preset and "No preset used" last.
+// The main window's controls: the two checkboxes, the column of options (one per preset and
+// "No preset used" last) and what lies below it, laid out for the presets shown.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
+#include <string>
+#include <vector>
 
-// Checks one option of the column and clears the others.
-void SelectOption(HWND main, int presetCount, int optionId);
-// The option of the preset, or "No preset used" without one.
-void SelectPresetOption(HWND main, int presetCount, std::optional<int> preset);
+#include "layout.h"
+#include "window_object.h"
+
+// Creates every control in tab order, the checkboxes ticked as given, and sizes the client area.
+void BuildMainControls(WindowObject& window, LayoutVariant variant,
+                       const std::vector<std::wstring>& presets, bool console, bool exx);
+// Replaces the options shown (optionCount of them) by those of the presets; the controls below
+// move, and the window grows or shrinks and keeps its top-left corner.
+void ReplaceOptions(WindowObject& window, LayoutVariant variant, int optionCount,
+                    const std::vector<std::wstring>& presets, HWND statusBar);
+// Checks option (1..optionCount) and clears the others.
+void SelectOption(HWND main, int optionCount, int option);
 bool IsChecked(HWND main, int id);
-// The number of the preset whose option is checked, none for "No preset used" or none at all.
-std::optional<int> SelectedPreset(HWND main, int presetCount);

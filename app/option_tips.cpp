@@ -3,10 +3,7 @@
 #include <commctrl.h>
 
 #include "control_ids.h"
-#include "presets.h"
-#include "option_column.h"
 #include "scaling.h"
-#include "settings_files.h"
 
 namespace {
 
@@ -35,18 +32,4 @@ HWND AddOptionTips(HWND main, int optionCount, float ratio) {
         SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     return tips;
-}
-
-bool SupplyOptionTip(NMHDR& notification, ProgramState& program) {
-    if (notification.code != TTN_GETDISPINFOW)
-        return false;
-    const HWND main = program.mainWindow.hWindow;
-    const int optionNumber =
-        GetDlgCtrlID(reinterpret_cast<HWND>(notification.idFrom)) - (kFirstOptionId - 1);
-    const bool noPreset = optionNumber > program.PresetCount();
-    program.tipText = OptionTipText(
-        optionNumber, program.presetTexts, IsChecked(main, kConsoleId), IsChecked(main, kExxId),
-        noPreset ? ReadCompilerIniValueWide(program.winFbeIniPath, L"CompilerSwitches") : L"");
-    reinterpret_cast<NMTTDISPINFOW&>(notification).lpszText = program.tipText.data();
-    return true;
 }

@@ -4,10 +4,6 @@
 
 #include <windows.h>
 
-#include "program_state.h"
-
 // One tool per option, in the options' font and the window's scale; the text is asked for each
 // time a tip shows, so that it follows the checkboxes.
 HWND AddOptionTips(HWND main, int optionCount, float ratio);
-// Answers a tip's request for its text (TTN_GETDISPINFOW); false for any other notification.
-bool SupplyOptionTip(NMHDR& notification, ProgramState& program);

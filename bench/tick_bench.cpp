@@ -1,7 +1,8 @@
-// One HostWatchTick, timed over 1000 calls on the real tick code: a window of class
-// "WinFBE_Class" in this process stands for the IDE, the main window with its status bar is in
-// front, and WinFBE.ini lies in a scratch folder. Two cases: the file as it stands between the
-// IDE's writes (settled), and the file written just before every tick (each tick reads it).
+// One tick, timed over 1000 calls on the real code: what the tick observes gathered as the main
+// window gathers it, the session's decision, and the status text set when it changed. A window
+// of class "WinFBE_Class" in this process stands for the IDE, the main window with its status bar
+// is in front, and WinFBE.ini lies in a scratch folder. Two cases: the file as it stands between
+// the IDE's writes (settled), and the file written just before every tick (each tick reads it).
 //
 //   bench_host_watch_tick [CALLS]
 // Prints "settled US" and "written US", microseconds of wall time per tick; the loop keeps one
@@ -14,6 +15,7 @@
 
 #include "handles.h"
 #include "host_ide.h"
+#include "text_conversion.h"
 
 namespace {
 
@@ -36,13 +38,26 @@ HWND MakeWindow(const wchar_t* className, HINSTANCE instance) {
                            200, nullptr, nullptr, instance, nullptr);
 }
 
-void WriteIni(const std::wstring& path, const char* compilerPath) {
-    const std::string text = std::string("[Compiler]\r\nCompilerSwitches=-gen gas\r\n") +
-                             "FBWINCompiler32=" + compilerPath + "\r\n";
+void WriteFileText(const std::wstring& path, const std::string& text) {
     const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+void WriteIni(const std::wstring& path, const char* compilerPath) {
+    WriteFileText(path, std::string("[Compiler]\r\nCompilerSwitches=-gen gas\r\n") +
+                            "FBWINCompiler32=" + compilerPath + "\r\n");
+}
+
+// Backdated, as a file is between two writes.
+void Backdate(const std::wstring& path) {
+    const UniqueFile file(
+        CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FILETIME earlier{};
+    GetSystemTimeAsFileTime(&earlier);
+    earlier.dwHighDateTime -= 1;
+    SetFileTime(file.get(), nullptr, nullptr, &earlier);
 }
 
 void Pump() {
@@ -58,20 +73,17 @@ int wmain(int argc, wchar_t** argv) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring iniPath = std::wstring(temp) + L"marlwick-tick-bench-" +
-                                 std::to_wstring(GetCurrentProcessId()) + L".ini";
+    const std::wstring folder =
+        std::wstring(temp) + L"marlwick-tick-bench-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring iniPath = folder + L"\\WinFBE.ini";
+    const std::wstring presetPath = folder + L"\\MarlwickIII.ini";
     const char* paths[] = {"C:\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe",
                            "C:\\FreeBASIC-1.10.2-winlibs-gcc-9.4.0\\fbc32.exe"};
     WriteIni(iniPath, paths[0]);
-    // Backdated, as a settings file is between two of the IDE's writes.
-    {
-        const UniqueFile file(CreateFileW(iniPath.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                          OPEN_EXISTING, 0, nullptr));
-        FILETIME earlier{};
-        GetSystemTimeAsFileTime(&earlier);
-        earlier.dwHighDateTime -= 1;
-        SetFileTime(file.get(), nullptr, nullptr, &earlier);
-    }
+    WriteFileText(presetPath, "-gen gas\r\n");
+    Backdate(iniPath);
+    Backdate(presetPath);
 
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
@@ -84,11 +96,19 @@ int wmain(int argc, wchar_t** argv) {
     Pump();
 
     const DynamicWideString ini(iniPath);
-    const std::vector<std::wstring> presets = {L"-gen gas"};
-    HostWatch watch;
-    watch.statusBar = statusBar;
-    FollowFrom(watch, L"-gen gas");
-    const auto tick = [&] { HostWatchTick(watch, main, ini, presets, false); };
+    const DynamicWideString programFolder(folder);
+    WinFbeIniReading reading;
+    Session session(CodePageTripOf, ReadPresetTexts(programFolder), PresetFileStamp(programFolder));
+    session.On(Started{L"-gen gas"});
+    std::wstring status;
+    const auto tick = [&] {
+        for (const Effect& effect :
+             session.On(ObserveTick(ini, programFolder, reading, main, false)))
+            if (const auto* text = std::get_if<effect::Status>(&effect)) {
+                status = WidenAnsi(text->text);
+                SendMessageW(statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));
+            }
+    };
     tick();
 
     double start = Now();
@@ -104,12 +124,13 @@ int wmain(int argc, wchar_t** argv) {
         ticking += Now() - start;
     }
     Pump();
-    const std::wstring_view status = watch.lastStatusText.view();
     const bool followed = status.find(L"1.10.2") != std::wstring::npos ||
                           status.find(L"1.10.1") != std::wstring::npos;
     std::printf("settled %.1f\nwritten %.1f\n", settled, ticking / calls);
     DestroyWindow(main);
     DestroyWindow(host);
     DeleteFileW(iniPath.c_str());
+    DeleteFileW(presetPath.c_str());
+    RemoveDirectoryW(folder.c_str());
     return followed ? 0 : 1;
 }

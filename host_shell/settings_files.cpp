@@ -9,12 +9,20 @@
 #include "handles.h"
 #include "paths.h"
 #include "preset_file.h"
-#include "stored_value.h"
 #include "text_conversion.h"
 
 namespace {
 
 constexpr wchar_t kCompilerSection[] = L"Compiler";
+
+// While another program holds a file open without sharing, the profile functions read every
+// value of it as empty.
+bool HeldByAnother(const DynamicWideString& path) {
+    const UniqueFile file(CreateFileW(path.data(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file && GetLastError() == ERROR_SHARING_VIOLATION;
+}
 
 UniqueFile OpenForReading(const DynamicWideString& path) {
     return UniqueFile(CreateFileW(path.data(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -48,20 +56,15 @@ DynamicWideString ProgramFilePath(const DynamicWideString& programFolder, const 
     return path;
 }
 
-std::optional<std::vector<std::wstring>> LoadPresetTexts(const DynamicWideString& programFolder) {
-    if (!FileExists(ProgramFilePath(programFolder, kPresetFileName).data()))
-        return std::nullopt;
-    return ReadPresetTexts(programFolder).value_or(std::vector<std::wstring>());
+bool PresetFileExists(const DynamicWideString& programFolder) {
+    return FileExists(ProgramFilePath(programFolder, kPresetFileName).data());
 }
 
 std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder) {
     PieceReader pieces(ProgramFilePath(programFolder, kPresetFileName));
     if (!pieces.Opened())
         return std::nullopt;
-    std::vector<std::wstring> presets;
-    for (const std::string& item : ReadPresetItems(std::ref(pieces)))
-        presets.push_back(WidenAnsi(item));
-    return presets;
+    return ReadPresetFile(std::ref(pieces), WidenAnsi).presets;
 }
 
 std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder) {
@@ -75,6 +78,12 @@ std::optional<FileStamp> FileStampOf(const DynamicWideString& path) {
     const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
     return FileStamp{join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
                      join(data.nFileSizeHigh, data.nFileSizeLow)};
+}
+
+std::uint64_t FileTimeNow() {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    return (std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
 }
 
 bool MarkerExists(const DynamicWideString& programFolder, const wchar_t* markerName) {
@@ -172,8 +181,14 @@ std::wstring ReadStoredSwitches(const DynamicWideString& iniPath) {
     return WidenAnsi(ReadCompilerIniValue(iniPath, "CompilerSwitches"));
 }
 
-std::wstring StoredFormOf(std::wstring_view written) {
-    return WidenAnsi(NarrowAnsi(AsReadBack(written), kIniValueLimit));
+std::optional<std::wstring> ReadStoredSwitchesNow(const DynamicWideString& iniPath) {
+    if (HeldByAnother(iniPath))
+        return std::nullopt;
+    return ReadStoredSwitches(iniPath);
+}
+
+std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes) {
+    return WidenAnsi(NarrowAnsi(value, maxBytes));
 }
 
 bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value) {
@@ -181,4 +196,24 @@ bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* valu
         return false;
     return WritePrivateProfileStringW(kCompilerSection, L"CompilerSwitches", value,
                                       iniPath.data()) != 0;
+}
+
+WriteDone WriteStoredSwitches(const DynamicWideString& iniPath, const std::wstring& value) {
+    std::wstring replaced = ReadCompilerIniValueWide(iniPath, L"CompilerSwitches");
+    return {WriteCompilerSwitches(iniPath, value.c_str()), std::move(replaced)};
+}
+
+// Reading the profile costs a file open, read and close through the wineserver or the kernel
+// ten times a second, so an unchanged, settled file is not read again; while another program
+// holds it, the values read before stand.
+void RefreshWinFbeIni(const DynamicWideString& iniPath, std::uint64_t now,
+                      WinFbeIniReading& reading) {
+    const std::optional<FileStamp> stamp = FileStampOf(iniPath);
+    reading.current = stamp == reading.stamp;
+    if ((stamp && reading.current && IsSettled(*stamp, now)) || HeldByAnother(iniPath))
+        return;
+    reading.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
+    reading.switches = ReadStoredSwitches(iniPath);
+    reading.stamp = stamp;
+    reading.current = true;
 }

@@ -10,6 +10,7 @@
 
 #include "host_watch.h"
 #include "position_record.h"
+#include "session.h"
 #include "wide_string.h"
 
 inline constexpr wchar_t kPresetFileName[] = L"MarlwickIII.ini";
@@ -22,16 +23,16 @@ inline constexpr int kIniValueLimit = 511; // bytes of a narrow value, as the ID
 // The program folder, a backslash and the file name (no second backslash after a drive root).
 DynamicWideString ProgramFilePath(const DynamicWideString& programFolder, const wchar_t* fileName);
 
-// Preset texts 1..N, widened; empty optional when MarlwickIII.ini does not exist. A file that
-// exists but cannot be read gives no presets.
-std::optional<std::vector<std::wstring>> LoadPresetTexts(const DynamicWideString& programFolder);
-// The same, read again while the program runs: empty optional when the file cannot be opened,
-// because it is gone or another program holds it.
+bool PresetFileExists(const DynamicWideString& programFolder);
+// Preset texts 1..N, widened as the file's encoding says; empty optional when the file cannot be
+// opened, because it is gone or another program holds it.
 std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder);
 std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder);
 
 // The file's last-write time and size; none when it cannot be asked, as when it is gone.
 std::optional<FileStamp> FileStampOf(const DynamicWideString& path);
+// The time now, in the units of a file stamp.
+std::uint64_t FileTimeNow();
 
 bool MarkerExists(const DynamicWideString& programFolder, const wchar_t* markerName);
 // Creates an empty marker, never touching one that exists, or deletes it. Failures are silent.
@@ -51,11 +52,30 @@ DynamicWideString ResolveWinFbeIniPath();
 std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* key);
 // CompilerSwitches as start-up and the tick read it: as the IDE reads it, then widened.
 std::wstring ReadStoredSwitches(const DynamicWideString& iniPath);
-// What ReadStoredSwitches gives back once WriteCompilerSwitches has written the value.
-std::wstring StoredFormOf(std::wstring_view written);
+// The same, or none while another program holds the file, which the profile functions would read
+// as empty.
+std::optional<std::wstring> ReadStoredSwitchesNow(const DynamicWideString& iniPath);
+// The value narrowed to the ANSI code page as the profile functions store it, at most maxBytes of
+// it, and widened again.
+std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes);
 // Section Compiler, the whole value however long it is, or its first maxChars characters.
 std::wstring ReadCompilerIniValueWide(const DynamicWideString& iniPath, const wchar_t* key,
                                       std::size_t maxChars = SIZE_MAX);
 // Non-zero result of WritePrivateProfileStringW; false for an empty path, which would name a
 // file in the Windows folder.
 bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value);
+// Writes CompilerSwitches and says what the write replaced, read whole just before it.
+WriteDone WriteStoredSwitches(const DynamicWideString& iniPath, const std::wstring& value);
+
+// The two values the tick uses as last read, so that an unchanged file is not read ten times a
+// second, and what WinFBE.ini looked like then (none before the first read).
+struct WinFbeIniReading {
+    std::optional<FileStamp> stamp;
+    std::string compilerPath;
+    std::wstring switches; // as the IDE reads them
+    bool current = false;  // false while another program holds a file changed since the read
+};
+// Reads the two values again unless the file is unchanged and settled; a file another program
+// holds keeps the values read before, which may be out of date.
+void RefreshWinFbeIni(const DynamicWideString& iniPath, std::uint64_t now,
+                      WinFbeIniReading& reading);

@@ -1,11 +1,8 @@
-// One host-watch tick's decision, apart from the Win32 calls that gather and apply it.
+// One host-watch tick's decision, and the rules for files that other programs change.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 struct HostWatchInputs {
     bool hostFound = false;
@@ -28,15 +25,9 @@ enum class HostWatchAction {
     EnterTopmost
 };
 
-struct HostWatchDecision {
-    HostWatchAction action = HostWatchAction::None;
-    bool endsEarly = false;
-    friend bool operator==(const HostWatchDecision&, const HostWatchDecision&) = default;
-};
-
 // The tick's steps after the status text: follow the host's minimised state, close without a
 // host, then keep the topmost band. Updates state as the tick does and says what to apply.
-HostWatchDecision DecideHostWatch(const HostWatchInputs& inputs, HostWatchState& state);
+HostWatchAction DecideHostWatch(const HostWatchInputs& inputs, HostWatchState& state);
 
 // Whether a value other than the settled one has now been seen at two ticks in a row: a program
 // that rewrites a file in place may be caught half way at one tick. While holdBack is set a new
@@ -58,21 +49,6 @@ bool SeenAtTwoTicks(const Value& now, const Value& settled, bool holdBack,
     return true;
 }
 
-// The stored CompilerSwitches as the selection last followed it, and a changed value seen at one
-// tick only.
-struct FollowedSwitches {
-    std::wstring value;
-    std::optional<std::wstring> seenOnce;
-};
-
-// The option to select once a stored value that differs from the followed one has been seen at
-// two ticks in a row, by the start-up rule; none while a box is open, so that the change is
-// picked up once it closes, and none when nothing changed, so that a selection the user has
-// made but not applied stays.
-std::optional<int> OptionFollowingStoredSwitches(const std::wstring& stored, bool messageBoxOpen,
-                                                 FollowedSwitches& followed,
-                                                 const std::vector<std::wstring>& presets);
-
 // A file as its attributes describe it; the zero stamp stands for none.
 struct FileStamp {
     std::uint64_t lastWrite = 0; // 100 ns units since 1601, as Windows counts them
@@ -80,13 +56,7 @@ struct FileStamp {
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
-// MarlwickIII.ini as the options show it, and a new stamp seen at one tick only.
-struct PresetFileWatch {
-    FileStamp shown;
-    std::optional<FileStamp> seenOnce;
-};
-
-// True when the file is to be read again: a stamp other than that of the presets shown, seen at
-// two ticks in a row, with no box open. A file that is gone keeps the presets shown; so does one
-// that cannot be read, for which the caller leaves shown as it is and tries again.
-bool PresetFileToBeRead(std::optional<FileStamp> now, bool boxOpen, PresetFileWatch& watch);
+// True once a file has not been written for a few seconds. A file system with coarse time stamps
+// (FAT keeps 2 s) can show two writes in a row with the same stamp, so a file written lately must
+// be read again even when its stamp has not changed. A stamp in the future never settles.
+bool IsSettled(const FileStamp& stamp, std::uint64_t now);

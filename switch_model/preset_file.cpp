@@ -1,32 +1,54 @@
 #include "preset_file.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
 namespace {
 
-// Editors that save "UTF-8 with BOM" put these bytes first; they belong to no item.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Items as read: bytes, or UTF-16 units, before they are decoded.
+using Units = std::u16string;
 
-// The file as a text-mode reader sees it, one byte at a time: byte 0x1A ends it.
-class TextCursor {
+// The file's bytes one at a time; -1 at its end.
+class ByteStream {
   public:
-    explicit TextCursor(const NextFileBytes& next) : next_(next) { SkipByteOrderMark(); }
-
-    std::optional<char> Peek() {
-        while (!ended_ && pos_ == piece_.size()) {
+    explicit ByteStream(const NextFileBytes& next) : next_(next) {}
+    int Get() {
+        while (pos_ == piece_.size()) {
+            if (ended_)
+                return -1;
             piece_ = next_();
             pos_ = 0;
             ended_ = piece_.empty();
         }
-        if (!ended_ && piece_[pos_] == '\x1A')
-            ended_ = true;
-        return ended_ ? std::nullopt : std::optional<char>(piece_[pos_]);
+        return static_cast<unsigned char>(piece_[pos_++]);
+    }
+
+  private:
+    const NextFileBytes& next_;
+    std::string_view piece_;
+    std::size_t pos_ = 0;
+    bool ended_ = false;
+};
+
+// The text after its byte-order mark, one unit at a time, as a text-mode reader sees it: a unit
+// 0x1A ends it, and so does half a UTF-16 unit.
+class TextCursor {
+  public:
+    explicit TextCursor(const NextFileBytes& next) : bytes_(next) { ReadMark(); }
+
+    std::optional<TextEncoding> MarkedEncoding() const { return marked_; }
+    std::optional<char16_t> Peek() {
+        if (!ended_ && !unit_) {
+            unit_ = ReadUnit();
+            ended_ = !unit_ || *unit_ == 0x1A;
+        }
+        return ended_ ? std::nullopt : unit_;
     }
     bool AtEnd() { return !Peek(); }
-    void Advance() { ++pos_; }
-    bool Take(char wanted) {
+    void Advance() { unit_.reset(); }
+    bool Take(char16_t wanted) {
         if (Peek() != wanted)
             return false;
         Advance();
@@ -34,66 +56,81 @@ class TextCursor {
     }
 
   private:
-    // The first pieces are gathered until they hold as many bytes as the mark, or the file ends.
-    void SkipByteOrderMark() {
-        while (!ended_ && head_.size() < kByteOrderMark.size()) {
-            const std::string_view piece = next_();
-            head_.append(piece);
-            ended_ = piece.empty();
+    void ReadMark() {
+        for (int& byte : head_)
+            byte = bytes_.Get();
+        if (head_[0] == 0xEF && head_[1] == 0xBB && head_[2] == 0xBF) {
+            marked_ = TextEncoding::Utf8;
+            headUsed_ = 3;
+        } else if (head_[0] == 0xFF && head_[1] == 0xFE) {
+            marked_ = TextEncoding::Utf16Le;
+            headUsed_ = 2;
+        } else if (head_[0] == 0xFE && head_[1] == 0xFF) {
+            marked_ = TextEncoding::Utf16Be;
+            headUsed_ = 2;
         }
-        piece_ = head_;
-        if (piece_.starts_with(kByteOrderMark))
-            pos_ = kByteOrderMark.size();
-        ended_ = ended_ && pos_ == piece_.size();
+    }
+    int NextByte() { return headUsed_ < head_.size() ? head_[headUsed_++] : bytes_.Get(); }
+    std::optional<char16_t> ReadUnit() {
+        const int first = NextByte();
+        if (first < 0)
+            return std::nullopt;
+        if (marked_ != TextEncoding::Utf16Le && marked_ != TextEncoding::Utf16Be)
+            return static_cast<char16_t>(first);
+        const int second = NextByte();
+        if (second < 0)
+            return std::nullopt;
+        const int high = marked_ == TextEncoding::Utf16Le ? second : first;
+        const int low = marked_ == TextEncoding::Utf16Le ? first : second;
+        return static_cast<char16_t>(high << 8 | low);
     }
 
-    const NextFileBytes& next_;
-    std::string head_;
-    std::string_view piece_;
-    std::size_t pos_ = 0;
+    ByteStream bytes_;
+    std::array<int, 3> head_{};
+    std::size_t headUsed_ = 0;
+    std::optional<TextEncoding> marked_;
+    std::optional<char16_t> unit_;
     bool ended_ = false;
 };
 
 class PresetReader {
   public:
-    explicit PresetReader(const NextFileBytes& next) : in_(next) {}
+    explicit PresetReader(TextCursor& in) : in_(in) {}
 
-    bool AtEnd() { return in_.AtEnd(); }
-
-    std::string ReadItem() {
+    Units ReadItem() {
         SkipBlanks();
         if (in_.AtEnd())
             return {};
-        return ReadRest(in_.Take('"'));
+        return ReadRest(in_.Take(u'"'));
     }
 
   private:
     void SkipBlanks() {
-        while (in_.Take(' ') || in_.Take('\t')) {
+        while (in_.Take(u' ') || in_.Take(u'\t')) {
         }
     }
 
     // CR LF, CR and LF each end a line.
     bool TakeLineEnd() {
-        if (in_.Take('\r')) {
-            in_.Take('\n');
+        if (in_.Take(u'\r')) {
+            in_.Take(u'\n');
             return true;
         }
-        return in_.Take('\n');
+        return in_.Take(u'\n');
     }
 
     // After a closing quote or a full item: blanks, then a comma or a line end is consumed;
     // anything else begins the next item.
     void FinishItem() {
         SkipBlanks();
-        if (!in_.Take(','))
+        if (!in_.Take(u','))
             TakeLineEnd();
     }
 
     // A quoted item ends at its closing quote, an unquoted one at a comma; both end at a line
     // end, at the end of the file and after the read limit.
-    std::string ReadRest(bool quoted) {
-        std::string item;
+    Units ReadRest(bool quoted) {
+        Units item;
         while (!in_.AtEnd()) {
             if (item.size() == kPresetItemReadLimit) {
                 FinishItem();
@@ -101,31 +138,130 @@ class PresetReader {
             }
             if (TakeLineEnd())
                 break;
-            const char c = *in_.Peek();
+            const char16_t c = *in_.Peek();
             in_.Advance();
-            if (quoted && c == '"') {
+            if (quoted && c == u'"') {
                 FinishItem();
                 break;
             }
-            if (!quoted && c == ',')
+            if (!quoted && c == u',')
                 break;
             item.push_back(c);
         }
         return item;
     }
 
-    TextCursor in_;
+    TextCursor& in_;
 };
+
+void AppendUtf16(std::wstring& text, char32_t c) {
+    if (c < 0x10000) {
+        text.push_back(static_cast<wchar_t>(c));
+        return;
+    }
+    text.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
+    text.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+}
+
+// The length of the well-formed UTF-8 sequence at the start of bytes and its character, or 0
+// when there is none there (Unicode's table of well-formed byte sequences).
+std::pair<std::size_t, char32_t> Utf8Sequence(std::u16string_view bytes) {
+    const char16_t lead = bytes[0];
+    std::size_t length = 0;
+    char16_t low = 0x80;
+    char16_t high = 0xBF;
+    if (lead < 0x80)
+        return {1, lead};
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4;
+    if (length == 0 || bytes.size() < length)
+        return {0, 0};
+    if (lead == 0xE0)
+        low = 0xA0;
+    else if (lead == 0xED)
+        high = 0x9F;
+    else if (lead == 0xF0)
+        low = 0x90;
+    else if (lead == 0xF4)
+        high = 0x8F;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const char16_t next = bytes[i];
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF))
+            return {0, 0};
+        c = c << 6 | (next & 0x3F);
+    }
+    return {length, c};
+}
+
+// Each byte that begins no well-formed sequence becomes U+FFFD.
+std::wstring DecodeUtf8(std::u16string_view bytes) {
+    std::wstring text;
+    while (!bytes.empty()) {
+        const auto [length, c] = Utf8Sequence(bytes);
+        AppendUtf16(text, length ? c : U'\uFFFD');
+        bytes.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return text;
+}
+
+bool IsUtf8BeyondAscii(const std::vector<Units>& items) {
+    bool beyondAscii = false;
+    for (std::u16string_view bytes : items) {
+        while (!bytes.empty()) {
+            const std::size_t length = Utf8Sequence(bytes).first;
+            if (length == 0)
+                return false;
+            beyondAscii = beyondAscii || length > 1;
+            bytes.remove_prefix(length);
+        }
+    }
+    return beyondAscii;
+}
+
+// At most 511 characters, a surrogate pair kept whole or left out.
+std::wstring Limited(std::wstring text) {
+    if (text.size() > kPresetItemLimit) {
+        const bool splitsPair =
+            text[kPresetItemLimit - 1] >= 0xD800 && text[kPresetItemLimit - 1] <= 0xDBFF;
+        text.resize(kPresetItemLimit - (splitsPair ? 1 : 0));
+    }
+    return text;
+}
+
+std::wstring Decode(const Units& item, TextEncoding encoding, const AnsiWidening& widenAnsi) {
+    switch (encoding) {
+    case TextEncoding::Ansi: {
+        // Each byte is one character of the code page.
+        const std::string bytes(item.begin(), item.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 item.size(), kPresetItemLimit)));
+        return widenAnsi(bytes);
+    }
+    case TextEncoding::Utf8:
+        return Limited(DecodeUtf8(item));
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be:
+        break;
+    }
+    return Limited(std::wstring(item.begin(), item.end()));
+}
 
 } // namespace
 
-std::vector<std::string> ReadPresetItems(const NextFileBytes& next) {
-    PresetReader reader(next);
-    std::vector<std::string> items;
-    while (items.size() < kMaxPresetItems && !reader.AtEnd()) {
-        std::string item = reader.ReadItem();
-        item.resize(std::min(item.size(), kPresetItemLimit));
-        items.push_back(std::move(item));
-    }
-    return items;
+PresetFileText ReadPresetFile(const NextFileBytes& next, const AnsiWidening& widenAnsi) {
+    TextCursor in(next);
+    PresetReader reader(in);
+    std::vector<Units> items;
+    while (items.size() < kMaxPresetItems && !in.AtEnd())
+        items.push_back(reader.ReadItem());
+    PresetFileText file;
+    file.encoding = in.MarkedEncoding().value_or(IsUtf8BeyondAscii(items) ? TextEncoding::Utf8
+                                                                          : TextEncoding::Ansi);
+    for (const Units& item : items)
+        file.presets.push_back(Decode(item, file.encoding, widenAnsi));
+    return file;
 }

@@ -1,4 +1,4 @@
-// The bytes of MarlwickIII.ini turned into preset items.
+// The bytes of MarlwickIII.ini turned into preset texts.
 #pragma once
 
 #include <cstddef>
@@ -8,13 +8,24 @@
 #include <vector>
 
 inline constexpr std::size_t kMaxPresetItems = 32;
-inline constexpr std::size_t kPresetItemLimit = 511;      // bytes kept of each item
-inline constexpr std::size_t kPresetItemReadLimit = 4096; // bytes an item holds while it is read
+inline constexpr std::size_t kPresetItemLimit = 511;      // characters kept of each item
+inline constexpr std::size_t kPresetItemReadLimit = 4096; // units an item holds while it is read
 
 // The file's next bytes; an empty piece is the end of the file.
 using NextFileBytes = std::function<std::string_view()>;
+// Narrow text of the user's ANSI code page, widened; only the system knows the code page.
+using AnsiWidening = std::function<std::wstring(std::string_view)>;
 
-// At most 32 items, each at most 511 bytes, in file order; narrow text as in the file. Pieces
-// are asked for only while items remain to be read, so a file of any size and content gives a
-// defined result in bounded memory.
-std::vector<std::string> ReadPresetItems(const NextFileBytes& next);
+// How the file's text is encoded: by its byte-order mark; without one, UTF-8 when its items are
+// valid UTF-8 and hold a character beyond ASCII, else the ANSI code page, as files were before
+// editors saved UTF-8.
+enum class TextEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
+
+struct PresetFileText {
+    std::vector<std::wstring> presets; // in file order, at most 32, each at most 511 characters
+    TextEncoding encoding = TextEncoding::Ansi;
+};
+
+// Pieces are asked for only while items remain to be read, so a file of any size and content
+// gives a defined result in bounded memory.
+PresetFileText ReadPresetFile(const NextFileBytes& next, const AnsiWidening& widenAnsi);

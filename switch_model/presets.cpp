@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "stored_value.h"
-
 namespace {
 
 constexpr std::array<std::string_view, kSwitchPrefixRows> kPrefixes = {
@@ -46,10 +44,11 @@ std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool ex
 }
 
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
-                                         const std::vector<std::wstring>& presets) {
+                                         const std::vector<std::wstring>& presets,
+                                         const StoredForm& asStored) {
     for (std::size_t index = 0; index < presets.size(); ++index) {
         for (int row = 0; row < kSwitchPrefixRows; ++row) {
-            if (AsReadBack(Widen(SwitchPrefixTable(row)) + presets[index]) == storedValue)
+            if (asStored(Widen(SwitchPrefixTable(row)) + presets[index]) == storedValue)
                 return static_cast<int>(index) + 1;
         }
     }

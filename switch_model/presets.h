@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "stored_value.h"
+
 inline constexpr int kSwitchPrefixRows = 8;
 // Rows 0..7 in table order: clang rows first, Console the fastest-changing flag, then -exx.
 // Any other row gives an empty prefix.
@@ -15,20 +17,13 @@ std::string_view SwitchPrefix(bool clangPreset, bool console, bool exx);
 bool IsClangPreset(std::wstring_view presetText);
 std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool exx);
 
-// presets[0] is preset 1. storedValue is as the profile functions gave it back; a row and a
-// preset text match it when, written, they would be given back as that. Returns the lowest
-// matching preset number.
+// presets[0] is preset 1. storedValue is as the IDE reads it; a row and a preset text match it
+// when, written, they would be read as that (asStored). Returns the lowest matching number.
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
-                                         const std::vector<std::wstring>& presets);
+                                         const std::vector<std::wstring>& presets,
+                                         const StoredForm& asStored);
 
 // An option's tip: for preset k (1..N) the value Apply would write with the checkboxes as they
 // stand, for "No preset used" (N + 1) the value stored now.
 std::wstring OptionTipText(int optionNumber, const std::vector<std::wstring>& presets, bool console,
                            bool exx, std::wstring_view stored);
-
-constexpr int OptionIdOfPreset(int presetNumber) {
-    return 1000 + presetNumber;
-}
-constexpr int NoPresetOptionId(int presetCount) {
-    return 1001 + presetCount;
-}

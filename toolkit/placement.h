@@ -28,9 +28,10 @@ inline ScreenPoint CentredPosition(const ScreenRect& window, const ScreenRect& r
             KeepWithin(y, window.Height(), workArea.top, workArea.bottom)};
 }
 
-// True when one work area shows the caption's whole height over at least grabWidth pixels left of
-// the caption's buttons (buttonsWidth at its right end), so that the user can take hold of the
-// window and drag it: a caption that shows only its buttons cannot be dragged.
+// True when one work area shows at least a quarter of the caption's height over at least grabWidth
+// pixels left of the caption's buttons (buttonsWidth at its right end), so that the user can take
+// hold of the window and drag it: a caption that shows only its buttons cannot be dragged, while
+// one dragged against the top edge, its upper part above the screen, can.
 inline bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int buttonsWidth,
                                int grabWidth, std::span<const ScreenRect> workAreas) {
     const auto overlap = [](int low, int high, int otherLow, int otherHigh) {
@@ -40,6 +41,6 @@ inline bool CaptionWithinReach(const ScreenRect& window, int captionHeight, int 
     const int grabRight = window.right - buttonsWidth;
     return std::any_of(workAreas.begin(), workAreas.end(), [&](const ScreenRect& area) {
         return overlap(window.left, grabRight, area.left, area.right) >= grabWidth &&
-               overlap(window.top, captionBottom, area.top, area.bottom) >= captionHeight;
+               overlap(window.top, captionBottom, area.top, area.bottom) >= (captionHeight + 3) / 4;
     });
 }

@@ -15,15 +15,15 @@ std::wstring WidenByteByByte(std::string_view narrow) {
     return wide;
 }
 
-// A character the code page lacks becomes "?", never a look-alike. A UTF-8 code page takes
-// neither flag nor default character, and lacks no character.
+// As the profile functions store a value in an ANSI file: a character the code page lacks
+// becomes its best fit where the code page has one (measured under Wine: U+0142 is stored as
+// "l"), else "?". A UTF-8 code page takes neither default character nor flag, and lacks nothing.
 int ToNarrow(std::wstring_view wide, char* out, int outBytes) {
     const int units = static_cast<int>(wide.size());
     if (GetACP() == CP_UTF8)
         return WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out, outBytes, nullptr, nullptr);
     BOOL usedDefault = FALSE;
-    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), units, out, outBytes, "?",
-                               &usedDefault);
+    return WideCharToMultiByte(CP_ACP, 0, wide.data(), units, out, outBytes, "?", &usedDefault);
 }
 
 bool IsHighSurrogate(wchar_t unit) {

@@ -7,6 +7,6 @@
 
 // A text the code page rejects falls back byte by byte: below 0x80 kept, any other byte "?".
 std::wstring WidenAnsi(std::string_view narrow);
-// Characters the code page lacks become "?", as the narrow profile functions give them. The
-// result is cut to maxBytes without splitting a double-byte character.
+// Characters the code page lacks become their best fit, or "?" without one, as the profile
+// functions store them. The result is cut to maxBytes without splitting a double-byte character.
 std::string NarrowAnsi(std::wstring_view wide, std::size_t maxBytes);

@@ -1,15 +1,16 @@
-// The switch model's rules: composing and matching CompilerSwitches, the preset file and the
-// undo history.
+// The switch model's rules: composing and matching CompilerSwitches, and the preset file.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "preset_file.h"
 #include "presets.h"
-#include "undo_history.h"
+#include "stored_value.h"
 
 namespace {
 
 using Presets = std::vector<std::wstring>;
-using Items = std::vector<std::string>;
+using Texts = std::vector<std::wstring>;
 
 // Apply's value: a prefix carrying the ticks and, for a text with "clang" in it, the clang
 // switches; then the preset's own text, unchanged.
@@ -51,71 +52,95 @@ TEST(Match, OnlyAWholeRowAndPresetTextAsReadBackMatchAndTheLowestNumberWins) {
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(FindPresetForSwitches(c.stored, presets), c.preset) << "case " << &c - cases;
-    EXPECT_EQ(FindPresetForSwitches(L"-w all -fpmode fast -fpu sse", {}), std::nullopt);
+        EXPECT_EQ(FindPresetForSwitches(c.stored, presets, AsReadBack), c.preset)
+            << "case " << &c - cases;
+    EXPECT_EQ(FindPresetForSwitches(L"-w all -fpmode fast -fpu sse", {}, AsReadBack), std::nullopt);
+    // A character the IDE's code page lacks is read back as "?", and matches as that.
+    const auto withoutHan = [](std::wstring_view written) {
+        std::wstring read = AsReadBack(written);
+        std::replace(read.begin(), read.end(), L'\u6f22', L'?');
+        return read;
+    };
+    EXPECT_EQ(
+        FindPresetForSwitches(L"-w all -fpmode fast -fpu sse -d ?", {L"-d \u6f22"}, withoutHan), 1);
 }
 
-// Feeds the file in pieces of one byte, so that every rule also holds across piece ends.
-Items ReadItems(std::string_view file) {
-    return ReadPresetItems([&] {
-        const std::string_view piece = file.substr(0, 1);
-        file.remove_prefix(piece.size());
-        return piece;
-    });
+// Feeds the file in pieces of one byte, so that every rule also holds across piece ends; the
+// ANSI code page is Latin-1 here.
+Texts ReadTexts(std::string_view file) {
+    const auto latin1 = [](std::string_view bytes) {
+        std::wstring text;
+        for (const char c : bytes)
+            text.push_back(static_cast<unsigned char>(c));
+        return text;
+    };
+    return ReadPresetFile(
+               [&] {
+                   const std::string_view piece = file.substr(0, 1);
+                   file.remove_prefix(piece.size());
+                   return piece;
+               },
+               latin1)
+        .presets;
+}
+
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
 }
 
 TEST(PresetFile, ItemRules) {
     const std::string a4096(4096, 'a');
+    std::string e600;
+    for (int i = 0; i < 600; ++i)
+        e600 += "\xC3\xA9";
     // clang-format off
-    const struct { const char* rule; std::string file; Items items; } cases[] = {
+    const struct { const char* rule; std::string file; Texts texts; } cases[] = {
         {"empty file", "", {}},
-        {"one per line, the last without line end", "-gen gcc\r\n-O2\r\nx", {"-gen gcc", "-O2", "x"}},
-        {"comma splits, at line end an empty item", "a, b,\r\nc", {"a", "b", "", "c"}},
-        {"leading blanks dropped, trailing kept", " \t a b  \r\n", {"a b  "}},
-        {"quoted item holds commas and blanks", "\" x, y \"\r\n", {" x, y "}},
-        {"after the closing quote: blanks, comma", "\"x\"  ,y", {"x", "y"}},
-        {"other text after the closing quote", "\"x\"y\r\n", {"x", "y"}},
-        {"quote inside an unquoted item", "a\"b\"\r\n", {"a\"b\""}},
-        {"missing closing quote ends at the line", "\"x, y\r\nz", {"x, y", "z"}},
-        {"blank lines give empty items", "a\r\n\r\n   \r\nb\r\n\r\n", {"a", "", "", "b", ""}},
-        {"CR and LF alone end lines, LF CR is two", "a\rb\nc\n\rd", {"a", "b", "c", "", "d"}},
-        {"0x1A ends the file", "a\r\nb\x1A\r\nc\r\n", {"a", "b"}},
-        {"600 bytes are stored as 511", std::string(600, 'x') + "\nn", {std::string(511, 'x'), "n"}},
-        {"4096 bytes end an item, then blanks, comma", a4096 + "  ,b", {std::string(511, 'a'), "b"}},
-        {"4096 bytes end an item, the rest is the next", a4096 + "aaaa", {std::string(511, 'a'), "aaaa"}},
-        {"a UTF-8 byte-order mark first is skipped", "\xEF\xBB\xBF\"a, b\"\r\nc", {"a, b", "c"}},
-        {"the mark anywhere else is text", "a\r\n\xEF\xBB\xBF", {"a", "\xEF\xBB\xBF"}},
-        {"a part of the mark is text", "\xEF\xBB", {"\xEF\xBB"}},
+        {"one per line, the last without line end", "-gen gcc\r\n-O2\r\nx", {L"-gen gcc", L"-O2", L"x"}},
+        {"comma splits, at line end an empty item", "a, b,\r\nc", {L"a", L"b", L"", L"c"}},
+        {"leading blanks dropped, trailing kept", " \t a b  \r\n", {L"a b  "}},
+        {"quoted item holds commas and blanks", "\" x, y \"\r\n", {L" x, y "}},
+        {"after the closing quote: blanks, comma", "\"x\"  ,y", {L"x", L"y"}},
+        {"other text after the closing quote", "\"x\"y\r\n", {L"x", L"y"}},
+        {"quote inside an unquoted item", "a\"b\"\r\n", {L"a\"b\""}},
+        {"missing closing quote ends at the line", "\"x, y\r\nz", {L"x, y", L"z"}},
+        {"blank lines give empty items", "a\r\n\r\n   \r\nb\r\n\r\n", {L"a", L"", L"", L"b", L""}},
+        {"CR and LF alone end lines, LF CR is two", "a\rb\nc\n\rd", {L"a", L"b", L"c", L"", L"d"}},
+        {"0x1A ends the file", "a\r\nb\x1A\r\nc\r\n", {L"a", L"b"}},
+        {"600 bytes are stored as 511", std::string(600, 'x') + "\nn", {std::wstring(511, L'x'), L"n"}},
+        {"4096 bytes end an item, then blanks, comma", a4096 + "  ,b", {std::wstring(511, L'a'), L"b"}},
+        {"4096 bytes end an item, the rest is the next", a4096 + "aaaa", {std::wstring(511, L'a'), L"aaaa"}},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF\"a, b\"\r\n-i C:\\Jos\xC3\xA9", {L"a, b", L"-i C:\\Jos\u00e9"}},
+        {"UTF-8 without a mark", "-i C:\\Jos\xC3\xA9\r\n-d \xF0\x9F\x98\x80", {L"-i C:\\Jos\u00e9", L"-d \xD83D\xDE00"}},
+        {"UTF-8 cut at 511 characters", e600, {std::wstring(511, L'\u00e9')}},
+        {"bytes that are not UTF-8 are ANSI", "-i C:\\Jos\xE9\r\n-d \xC3\xA9", {L"-i C:\\Jos\u00e9", L"-d \u00c3\u00a9"}},
+        {"the mark anywhere else is text", "a\r\n\xEF\xBB\xBF", {L"a", L"\uFEFF"}},
+        {"a part of the mark is ANSI text", "\xEF\xBB", {L"\u00ef\u00bb"}},
+        {"UTF-16 LE with its mark", Utf16(u"-a,\"b, c\"\r\nJos\u00e9\u6f22\x1A-z", false), {L"-a", L"b, c", L"Jos\u00e9\u6f22"}},
+        {"UTF-16 BE with its mark, half a unit at the end", Utf16(u"-a\n-b", true) + "x", {L"-a", L"-b"}},
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(ReadItems(c.file), c.items) << c.rule;
+        EXPECT_EQ(ReadTexts(c.file), c.texts) << c.rule;
 }
 
 TEST(PresetFile, ThirtyTwoItemsAtMostAndNoMoreOfTheFileIsRead) {
     int piecesAsked = 0;
-    const Items items = ReadPresetItems([&]() -> std::string_view {
-        return ++piecesAsked < 1000 ? "-line\r\n" : ""; // a file of 999 lines
-    });
-    ASSERT_EQ(items.size(), 32u);
-    EXPECT_EQ(items.back(), "-line");
+    const Texts texts =
+        ReadPresetFile(
+            [&]() -> std::string_view {
+                return ++piecesAsked < 1000 ? "-line\r\n" : ""; // 999 lines
+            },
+            [](std::string_view bytes) { return std::wstring(bytes.begin(), bytes.end()); })
+            .presets;
+    ASSERT_EQ(texts.size(), 32u);
+    EXPECT_EQ(texts.back(), L"-line");
     EXPECT_LE(piecesAsked, 33) << "the reader went on after its 32nd item";
-}
-
-TEST(UndoHistory, KeepsWhatTheProgramsOwnWritesChangedNewestFirstAndThirtyTwoAtMost) {
-    UndoHistory undo;
-    undo.KeepReplaced(L"-gen gas", L" -gen gas ");
-    EXPECT_TRUE(undo.Empty()) << "a write that changed nothing as read back was kept";
-    std::vector<std::wstring> expected;
-    for (int k = 1; k <= 40; ++k) {
-        undo.KeepReplaced(std::to_wstring(k), L"-gen gcc");
-        if (k > 8)
-            expected.insert(expected.begin(), std::to_wstring(k));
-    }
-    std::vector<std::wstring> walked;
-    for (; !undo.Empty(); undo.DropNewest())
-        walked.push_back(undo.Newest());
-    EXPECT_EQ(walked, expected);
 }
 
 } // namespace

@@ -1,10 +1,8 @@
-// The window toolkit's rules: scaling, where a stored position is within reach, and the system
-// Close command.
+// The window toolkit's rules: scaling, and where a stored position is within reach.
 #include <gtest/gtest.h>
 
 #include "placement.h"
 #include "scaling.h"
-#include "system_command.h"
 
 namespace {
 
@@ -22,7 +20,8 @@ TEST(Scaling, SinglePrecisionToTheNearestWithHalvesToEven) {
     EXPECT_EQ(UnscaleValue(301, 1.5f), 201);
 }
 
-// Caption buttons 18 wide at the right end of the caption; 20 pixels beside them to take hold of.
+// A caption 20 high, its buttons 18 wide at its right end; 20 pixels beside them to take hold of,
+// and a quarter of its height (5 pixels).
 TEST(Placement, AStoredPositionCountsOnlyWithRoomToTakeHoldOfTheCaptionOnAWorkArea) {
     const ScreenRect areas[] = {{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}};
     // clang-format off
@@ -34,21 +33,16 @@ TEST(Placement, AStoredPositionCountsOnlyWithRoomToTakeHoldOfTheCaptionOnAWorkAr
         {"only the buttons on screen", {-176, 100, 24, 300}, false},
         {"the buttons off the right edge, 20 pixels on screen", {2540, 0, 2740, 200}, true},
         {"the buttons off the right edge, 19 pixels on screen", {2541, 0, 2741, 200}, false},
-        {"caption above the screen", {100, -10, 300, 190}, false},
+        {"dragged against the top edge, 6 pixels above it", {100, -6, 300, 194}, true},
+        {"5 pixels of the caption on screen", {100, -15, 300, 185}, true},
+        {"4 pixels of the caption on screen", {100, -16, 300, 184}, false},
         {"only the bottom on screen", {100, -150, 300, 50}, false},
-        {"caption partly below the screen", {100, 1010, 300, 1210}, false},
+        {"4 pixels of the caption above the bottom", {100, 1020, 300, 1220}, false},
         {"beyond both monitors", {5000, 5000, 5200, 5200}, false},
     };
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(CaptionWithinReach(c.window, 20, 18, 20, areas), c.reachable) << c.where;
-}
-
-TEST(SystemCommand, CloseWhateverTheLowFourBits) {
-    for (std::uintptr_t low = 0; low < 16; ++low)
-        EXPECT_TRUE(IsCloseCommand(0xF060 + low)) << low;
-    EXPECT_FALSE(IsCloseCommand(0xF020)); // minimise
-    EXPECT_FALSE(IsCloseCommand(0xF070));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The file layer on real Win32 under Wine: the IDE's WinFBE.ini read and written through the
-// profile functions.
+// The file layer on real Win32 under Wine: the IDE's WinFBE.ini written and read through the
+// profile functions, and the session recognising its own writes in what comes back.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,8 +7,8 @@
 #include <random>
 
 #include "handles.h"
-#include "host_watch.h"
 #include "presets.h"
+#include "session.h"
 #include "settings_files.h"
 #include "support.h"
 
@@ -20,19 +20,20 @@ constexpr char kIni[] = "; WinFBE settings\r\n[Options]\r\nLanguage=english\r\n\
                         "[Compiler]\r\n; switches\r\nCompilerSwitches = -gen gas\r\n"
                         "FBWINCompiler32=C:\\fbc.exe\r\n\r\n[Files]\r\nFile1=C:\\a.bas\r\n";
 
-DynamicWideString Wide(const path& file) {
-    return DynamicWideString(file.wstring());
-}
-
-// Preset texts as MarlwickIII.ini may hold them, from pieces drawn with a fixed seed: blanks at
-// either end, quotes, the profile format's own characters and characters of the ANSI code page
-// beyond ASCII; then the empty text, one of 511 characters and a quoted one.
+// Preset texts as MarlwickIII.ini may hold them, from pieces drawn with a fixed seed: blanks and
+// line-end characters at either end, quotes and quoted values inside blanks, the profile
+// format's own characters, characters of the ANSI code page beyond ASCII and two it lacks, one
+// with a best fit and one without; then the empty text,
+// one of 511 characters and a quoted one.
 std::vector<std::wstring> PresetTexts() {
     std::wstring beyondAscii(6, L'\0');
     MultiByteToWideChar(CP_ACP, 0, "\x80\xA0\xC9\xDF\xE9\xFF", 6, beyondAscii.data(), 6);
-    std::vector<std::wstring> pieces = {
-        L" ",   L"\t",    L"\"", L"'", L",",  L"=",       L";",  L"[",      L"]",    L"-gen ",
-        L"gcc", L"clang", L"-O", L"2", L"-d", L"x=\"y\"", L"\\", L"\\\"\"", L"-Wl ", L" ;c"};
+    std::vector<std::wstring> pieces = {L" ",      L"\t",    L"\v",    L"\f",      L"\x1A",
+                                        L"\"",     L"'",     L",",     L"=",       L";",
+                                        L"[",      L"]",     L"-gen ", L"gcc",     L"clang",
+                                        L"-O",     L"2",     L"-d",    L"x=\"y\"", L"\\",
+                                        L"\\\"\"", L"-Wl ",  L" ;c",   L"'-q'",    L" \"-g, -O\" ",
+                                        L"\u0142", L"\u6f22"};
     for (const wchar_t c : beyondAscii)
         pieces.emplace_back(1, c);
     std::mt19937 random(20261207);
@@ -47,52 +48,112 @@ std::vector<std::wstring> PresetTexts() {
     return texts;
 }
 
-std::size_t AnsiBytes(std::wstring_view text) {
-    return static_cast<std::size_t>(WideCharToMultiByte(
-        CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr));
+class Ini {
+  public:
+    explicit Ini(const path& file) : file_(file.wstring()) {}
+    // As start-up and the tick read it: once, then again from the file itself, the profile
+    // cache flushed.
+    std::wstring Read() const {
+        const std::wstring first = ReadStoredSwitches(file_);
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, file_.data());
+        EXPECT_EQ(ReadStoredSwitches(file_), first) << "the second read differs";
+        return first;
+    }
+    // Applies the session's answers as the main window does, the writes to the file.
+    Effects Feed(Session& session, const Event& event) const {
+        Effects all = session.On(event);
+        for (std::size_t i = 0; i < all.size(); ++i)
+            if (const auto* write = std::get_if<effect::Write>(&all[i])) {
+                const Effects more = session.On(WriteStoredSwitches(file_, write->value));
+                all.insert(all.end(), more.begin(), more.end());
+            }
+        return all;
+    }
+    // Two ticks that read the file as it now stands.
+    Effects Ticks(Session& session) const {
+        Effects effects = session.On(Ticked{.stored = Read(), .host = {.hostFound = true}});
+        const Effects second = session.On(Ticked{.stored = Read(), .host = {.hostFound = true}});
+        effects.insert(effects.end(), second.begin(), second.end());
+        return effects;
+    }
+    const DynamicWideString& Path() const { return file_; }
+
+  private:
+    DynamicWideString file_;
+};
+
+bool Follows(const Effects& effects) {
+    return std::any_of(effects.begin(), effects.end(), [](const Effect& effect) {
+        return std::holds_alternative<effect::Select>(effect);
+    });
 }
 
-// Written with the real profile functions and read again as start-up and the tick read it (the
-// second time from the file itself, the profile cache flushed): Edit's value comes back as the
-// program expects it to, and Apply's value finds its preset, which the selection then keeps.
+// Written with the real profile functions and read again as start-up and the tick read it:
+// what comes back at the IDE's 511-byte limit and for characters the code page lacks, and for
+// generated preset texts, the session takes neither Apply's nor Edit's write for another
+// program's, and start-up finds the preset that Apply's value came from.
 TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
     const support::ScratchFolder scratch;
     // A folder the ANSI code page cannot name works too.
-    const path ini = scratch.Root() / L"Settings \u0142\u6f22" / L"WinFBE.ini";
-    std::filesystem::create_directories(ini.parent_path());
-    EXPECT_EQ(ReadStoredSwitches(Wide(ini)), L"") << "no file";
-    support::WriteBytes(ini, kIni);
-    const auto writeAndRead = [&](const std::wstring& value) {
-        EXPECT_TRUE(WriteCompilerSwitches(Wide(ini), value.c_str()));
-        std::wstring reads[2] = {ReadStoredSwitches(Wide(ini))};
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, ini.c_str());
-        reads[1] = ReadStoredSwitches(Wide(ini));
-        EXPECT_EQ(reads[0], reads[1]) << "the second read differs";
-        return reads[0];
+    const path file = scratch.Root() / L"Settings \u0142\u6f22" / L"WinFBE.ini";
+    std::filesystem::create_directories(file.parent_path());
+    const Ini ini(file);
+    EXPECT_EQ(ini.Read(), L"") << "no file";
+    support::WriteBytes(file, kIni);
+    // clang-format off
+    const struct { std::wstring written, read; } literal[] = {
+        {L" -d \u00e9 -d \u6f22 -d \u0142\t", L"-d \u00e9 -d ? -d l"}, // no fit, best fit
+        {L"\v'-a, -b'\f\x1A", L"-a, -b"},
+        {std::wstring(509, L'x') + L"\u00e9", std::wstring(509, L'x') + L"\u00e9"},
+        {std::wstring(510, L'x') + L"\u00e9", std::wstring(510, L'x') + L"\u00e9"},
+        {std::wstring(511, L'x') + L"\u00e9", std::wstring(511, L'x')},
     };
-    EXPECT_EQ(writeAndRead(L" -d \u00e9 -d \u6f22"), L"-d \u00e9 -d ?") << "beyond the code page";
+    // clang-format on
+    for (const auto& [written, read] : literal) {
+        EXPECT_TRUE(WriteCompilerSwitches(ini.Path(), written.c_str()));
+        EXPECT_EQ(ini.Read(), read) << "written: " << support::Utf8(written);
+    }
     for (const std::wstring& text : PresetTexts()) {
         SCOPED_TRACE("preset text [" + support::Utf8(text) + "]");
-        EXPECT_EQ(writeAndRead(text), StoredFormOf(text)) << "written by Edit";
         const std::vector<std::wstring> presets = {L"-gen gas", text};
         for (const int ticks : {0, 1, 2, 3}) {
-            const std::wstring composed = ComposeSwitches(text, ticks & 1, ticks & 2);
-            const std::wstring read = writeAndRead(composed);
-            // The IDE reads 511 bytes: a longer value arrives cut and matches no preset, so
-            // start-up reports it; the selection stays as Apply left it all the same.
-            const bool cut = AnsiBytes(composed) > kIniValueLimit;
-            EXPECT_EQ(FindPresetForSwitches(read, presets), cut ? std::nullopt : std::optional(2))
-                << "Console " << (ticks & 1) << ", -exx " << (ticks & 2);
-            FollowedSwitches followed{StoredFormOf(composed), std::nullopt};
-            for (int tick = 0; tick < 2; ++tick)
-                EXPECT_EQ(OptionFollowingStoredSwitches(read, false, followed, presets),
-                          std::nullopt)
-                    << "the program's own write was taken for an outside change";
+            Session session(CodePageTripOf, presets, std::nullopt);
+            session.On(Started{ini.Read()});
+            session.On(Picked{2});
+            ini.Feed(session, ApplyPressed{(ticks & 1) != 0, (ticks & 2) != 0});
+            EXPECT_FALSE(Follows(ini.Ticks(session))) << "Apply's write taken for another's";
+            Session fresh(CodePageTripOf, presets, std::nullopt);
+            fresh.On(Started{ini.Read()});
+            EXPECT_EQ(fresh.Selected(), text.size() < 500 ? 2 : 3) << "ticks " << ticks;
+            ini.Feed(session, EditClosed{text});
+            EXPECT_FALSE(Follows(ini.Ticks(session))) << "Edit's write taken for another's";
         }
     }
-    const UniqueFile lock(CreateFileW(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
-    EXPECT_FALSE(WriteCompilerSwitches(Wide(ini), L"-x")) << "a failed write was reported as done";
+    const UniqueFile lock(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
+    EXPECT_FALSE(WriteCompilerSwitches(ini.Path(), L"-x")) << "a failed write reported as done";
     EXPECT_FALSE(WriteCompilerSwitches(DynamicWideString(), L"-x")) << "wrote without a path";
+}
+
+// Another program may hold WinFBE.ini (a scanner right after a write): the values read before
+// stand, and count as what the file holds only while it has not changed since.
+TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
+    const support::ScratchFolder scratch;
+    const path file = scratch.Root() / L"WinFBE.ini";
+    support::WriteBytes(file, kIni);
+    const DynamicWideString ini(file.wstring());
+    WinFbeIniReading reading;
+    const auto refresh = [&](bool held) {
+        const UniqueFile lock(
+            held ? CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                 : INVALID_HANDLE_VALUE);
+        RefreshWinFbeIni(ini, FileTimeNow(), reading);
+        return std::pair(reading.switches, reading.current);
+    };
+    EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gas"), true));
+    EXPECT_EQ(refresh(true), std::pair(std::wstring(L"-gen gas"), true)) << "unchanged";
+    ASSERT_TRUE(WriteCompilerSwitches(ini, L"-gen gcc"));
+    EXPECT_EQ(refresh(true), std::pair(std::wstring(L"-gen gas"), false)) << "changed, held";
+    EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gcc"), true)) << "free again";
 }
 
 } // namespace
