@@ -4,6 +4,7 @@
 #include <string>
 
 #include "main_window.h"
+#include "wide_string.h"
 #include "program_messages.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr wchar_t kMutexName[] = L"cT2bKegPTlB5a9HFcKFj";
 constexpr wchar_t kAlreadyRunning[] = L"Marlwick is already running.";
 
 void ShowMutexFailure(MainWindow& main, DWORD error) {
-    const std::wstring text = L"Mutex Create failed with error code" + std::to_wstring(error);
+    const std::wstring text = L"Mutex Create failed with error code" + DecimalText(error);
     MessageBoxOpenGuard open(main.MessageBoxOpen());
     ShowEarlyMessage(text.c_str(), kStylePlain, main.MessageBoxSize());
 }

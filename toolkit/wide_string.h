@@ -7,6 +7,17 @@
 #include <string>
 #include <string_view>
 
+// A number in decimal digits. std::to_wstring formats through the C library's printf, whose
+// floating-point formatting then comes along into a statically linked program: about 15 KB.
+inline std::wstring DecimalText(std::uint64_t value) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+        value /= 10;
+    } while (value != 0);
+    return digits;
+}
+
 class DynamicWideString {
   public:
     DynamicWideString() = default;

@@ -7,6 +7,7 @@
 
 #include "loaded_library.h"
 #include "scaling.h"
+#include "wide_string.h"
 
 static_assert(kUseDefaultPosition == static_cast<int>(CW_USEDEFAULT));
 
@@ -115,7 +116,7 @@ bool WindowObject::SetFont(const wchar_t* face, int points, int weight, bool ita
 bool WindowObject::RegisterWindowClass(WNDPROC windowProc) {
     std::wstring name = className_;
     if (name.empty())
-        name = L"FBWindowClass:" + std::to_wstring(ClassCounter);
+        name = L"FBWindowClass:" + DecimalText(ClassCounter);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
