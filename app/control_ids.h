@@ -16,10 +16,18 @@ enum ControlId : int {
     kEditFieldId = 101,
 };
 
-// Undo of the program's own writes. The system menu's item has the low four bits clear, which
-// Windows keeps for itself in WM_SYSCOMMAND; Ctrl+Z has a command of its own, because a key for a
+// The system menu's own items, with the low four bits clear, which Windows keeps for itself in
+// WM_SYSCOMMAND. Undo and redo have commands of their own for their keys, because a key for a
 // greyed menu item would be dropped without a sound.
+// The sample presets MarlwickIII.ini is made of when "Edit presets" finds none.
+inline constexpr int kSamplePresetsResource = 2;
+
 enum CommandId : int {
     kUndoMenuCommand = 0x0100,
     kUndoKeyCommand = 0x0101,
+    kRedoMenuCommand = 0x0110,
+    kRedoKeyCommand = 0x0111,
+    kToolchainMenuCommand = 0x0120,
+    kEditPresetsMenuCommand = 0x0130,
+    kKeepPresetMenuCommand = 0x0140,
 };

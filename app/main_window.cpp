@@ -13,7 +13,8 @@
 #include "program_messages.h"
 #include "system_command.h"
 #include "system_menu.h"
-#include "text_conversion.h"
+#include "loaded_library.h"
+#include "toolchain_folders.h"
 #include "window_context.h"
 #include "work_areas.h"
 
@@ -97,7 +98,7 @@ int MainWindow::Run(int showCommand) {
         DestroyWindow(main);
         return 0;
     }
-    Feed(Started{ReadStoredSwitches(winFbeIniPath_)});
+    Feed(Started{ReadStoredValues(winFbeIniPath_)});
     // The IDE may have gone while a start-up box was open; the window is then closed already.
     if (!IsWindow(main))
         return 0;
@@ -207,6 +208,9 @@ void MainWindow::OnCommand(int id, int code) {
     case kUndoKeyCommand:
         Undo();
         break;
+    case kRedoKeyCommand:
+        Redo();
+        break;
     default:
         break;
     }
@@ -214,10 +218,19 @@ void MainWindow::OnCommand(int id, int code) {
 
 // True when the command is the utility's own.
 bool MainWindow::OnSystemCommand(WPARAM command) {
-    if (IsSystemCommand(command, kUndoMenuCommand)) {
-        Undo();
-        return true;
-    }
+    using Handler = void (MainWindow::*)();
+    constexpr std::pair<int, Handler> kOwnCommands[] = {
+        {kUndoMenuCommand, &MainWindow::Undo},
+        {kRedoMenuCommand, &MainWindow::Redo},
+        {kToolchainMenuCommand, &MainWindow::OfferToolchains},
+        {kEditPresetsMenuCommand, &MainWindow::EditPresets},
+        {kKeepPresetMenuCommand, &MainWindow::KeepStoredValue},
+    };
+    for (const auto& [id, handler] : kOwnCommands)
+        if (IsSystemCommand(command, id)) {
+            (this->*handler)();
+            return true;
+        }
     if (IsCloseCommand(command)) {
         KillTimer(window_.hWindow, kHostWatchTimerId);
         SavePosition();
@@ -226,16 +239,52 @@ bool MainWindow::OnSystemCommand(WPARAM command) {
 }
 
 void MainWindow::Undo() {
-    Feed(UndoPressed{ReadStoredSwitchesNow(winFbeIniPath_)});
+    Feed(UndoPressed{ReadStoredValuesNow(winFbeIniPath_)});
+}
+
+void MainWindow::Redo() {
+    Feed(RedoPressed{ReadStoredValuesNow(winFbeIniPath_)});
+}
+
+// The folders are looked at only now, never at start-up or on the tick.
+void MainWindow::OfferToolchains() {
+    Feed(ListToolchains(winFbeIniPath_));
+}
+
+// The user's editor for the file, through the shell's open verb. Shell32 is loaded only here:
+// loaded with the program, it would slow every start-up.
+void MainWindow::EditPresets() {
+    const HRSRC sample =
+        FindResourceW(nullptr, MAKEINTRESOURCEW(kSamplePresetsResource), RT_RCDATA);
+    const HGLOBAL loaded = sample ? LoadResource(nullptr, sample) : nullptr;
+    if (loaded)
+        CreatePresetFileIfMissing(programFolder_, {static_cast<const char*>(LockResource(loaded)),
+                                                   SizeofResource(nullptr, sample)});
+    using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    const LoadedLibrary shell(L"shell32.dll");
+    if (const auto open = shell.Find<Execute>("ShellExecuteW"))
+        open(window_.hWindow, L"open", ProgramFilePath(programFolder_, kPresetFileName).data(),
+             nullptr, programFolder_.data(), SW_SHOWNORMAL);
+}
+
+void MainWindow::KeepStoredValue() {
+    const HWND main = window_.hWindow;
+    Feed(KeepPressed{ReadStoredValuesNow(winFbeIniPath_), IsChecked(main, kConsoleId),
+                     IsChecked(main, kExxId), ReadPresetTexts(programFolder_)});
 }
 
 void MainWindow::OnFinishWindow() {
     tips_ = AddOptionTips(window_.hWindow, optionCount_, window_.ratioX);
-    AddSystemMenuItems(window_, session_->CanUndo());
+    AddSystemMenuItems(window_, session_->CanUndo(), session_->CanRedo());
 }
 
-// A tip asks for its text each time it shows, so that it follows the checkboxes.
+// A click on the status bar offers the toolchains. A tip asks for its text each time it shows, so
+// that it follows the checkboxes.
 bool MainWindow::OnNotify(NMHDR& notification) {
+    if (notification.hwndFrom == statusBar_ && notification.code == NM_CLICK) {
+        OfferToolchains();
+        return true;
+    }
     if (notification.code != TTN_GETDISPINFOW)
         return false;
     const HWND main = window_.hWindow;
@@ -277,7 +326,7 @@ void MainWindow::Apply(const Effects& effects) {
 }
 
 void MainWindow::Perform(const effect::Write& write) {
-    Feed(WriteStoredSwitches(winFbeIniPath_, write.value));
+    Feed(WriteIniValues(winFbeIniPath_, write.values));
 }
 
 void MainWindow::Perform(const effect::Select& select) {
@@ -320,9 +369,33 @@ void MainWindow::Perform(const effect::ReadPresetFile&) {
     Feed(PresetFileRead{ReadPresetTexts(programFolder_)});
 }
 
+// Above the status bar, from its left end.
+void MainWindow::Perform(const effect::OfferToolchains& offer) {
+    const UniqueMenu menu(CreatePopupMenu());
+    for (std::size_t i = 0; i < offer.items.size(); ++i) {
+        const ToolchainItem& item = offer.items[i];
+        AppendMenuW(menu.get(),
+                    MF_STRING | (item.current ? MF_CHECKED : 0) | (item.usable ? 0 : MF_GRAYED),
+                    i + 1, item.name.c_str());
+    }
+    if (offer.items.empty())
+        AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, 0, L"No toolchains found");
+    RECT bar{};
+    GetWindowRect(statusBar_, &bar);
+    // A menu that is not the foreground window's would stay open when the user clicks elsewhere.
+    SetForegroundWindow(window_.hWindow);
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_BOTTOMALIGN,
+                                        bar.left, bar.top, 0, window_.hWindow, nullptr));
+    Feed(ToolchainPicked{chosen > 0 ? std::optional<std::size_t>(chosen - 1) : std::nullopt});
+}
+
+void MainWindow::Perform(const effect::AppendPreset& append) {
+    Feed(PresetAppended{AppendPresetItem(programFolder_, append.item)});
+}
+
 void MainWindow::Perform(const effect::Status& status) {
-    const std::wstring text = WidenAnsi(status.text);
-    SendMessageW(statusBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(statusBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.text.c_str()));
 }
 
 void MainWindow::Perform(const effect::Host& host) {
@@ -350,7 +423,7 @@ void MainWindow::Perform(const effect::Host& host) {
 }
 
 void MainWindow::Perform(const effect::History& history) {
-    ShowUndoItemState(window_.hWindow, history.canUndo);
+    ShowHistoryItems(window_.hWindow, history.canUndo, history.canRedo);
 }
 
 void MainWindow::Perform(const effect::Beep&) {

@@ -39,6 +39,10 @@ class MainWindow {
     void OnWindowMoved();
     void SavePosition() const;
     void Undo();
+    void Redo();
+    void OfferToolchains();
+    void EditPresets();
+    void KeepStoredValue();
 
     void Feed(const Event& event);
     void Apply(const Effects& effects);
@@ -49,6 +53,8 @@ class MainWindow {
     void Perform(const effect::SetMarkers& markers);
     void Perform(const effect::AskForValue& ask);
     void Perform(const effect::ReadPresetFile& read);
+    void Perform(const effect::OfferToolchains& offer);
+    void Perform(const effect::AppendPreset& append);
     void Perform(const effect::Status& status);
     void Perform(const effect::Host& host);
     void Perform(const effect::History& history);

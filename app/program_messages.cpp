@@ -17,9 +17,21 @@ const wchar_t* TextOf(Message message) {
     case Message::ClearFailed:
         return L"Error3";
     case Message::UndoFailed:
+        return L"Error4";
+    case Message::ToolchainFailed:
+        return L"Error5";
+    case Message::KeepNotComposed:
+        return L"'CompilerSwitches' does not start with the switches Console and -exx give.";
+    case Message::KeepAlreadyPreset:
+        return L"'CompilerSwitches' is a preset already.";
+    case Message::KeepFileFull:
+        return L"MarlwickIII.ini holds 32 presets already.";
+    case Message::KeepNoItem:
+        return L"'CompilerSwitches' cannot be written as a preset.";
+    case Message::KeepNotWritten:
         break;
     }
-    return L"Error4";
+    return L"MarlwickIII.ini cannot be written.";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "window_object.h"
 
-// Undo, greyed while nothing is kept, and Ctrl+Z.
-void AddSystemMenuItems(WindowObject& window, bool canUndo);
-void ShowUndoItemState(HWND main, bool canUndo);
+// Undo and redo, greyed while they have nothing, then the toolchain, the preset file and keeping
+// the stored value; Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
+void AddSystemMenuItems(WindowObject& window, bool canUndo, bool canRedo);
+void ShowHistoryItems(HWND main, bool canUndo, bool canRedo);

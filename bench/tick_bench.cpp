@@ -15,7 +15,6 @@
 
 #include "handles.h"
 #include "host_ide.h"
-#include "text_conversion.h"
 
 namespace {
 
@@ -99,13 +98,13 @@ int wmain(int argc, wchar_t** argv) {
     const DynamicWideString programFolder(folder);
     WinFbeIniReading reading;
     Session session(CodePageTripOf, ReadPresetTexts(programFolder), PresetFileStamp(programFolder));
-    session.On(Started{L"-gen gas"});
+    session.On(Started{ReadStoredValues(ini)});
     std::wstring status;
     const auto tick = [&] {
         for (const Effect& effect :
              session.On(ObserveTick(ini, programFolder, reading, main, false)))
             if (const auto* text = std::get_if<effect::Status>(&effect)) {
-                status = WidenAnsi(text->text);
+                status = text->text;
                 SendMessageW(statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));
             }
     };

@@ -82,8 +82,8 @@ Ticked ObserveTick(const DynamicWideString& iniPath, const DynamicWideString& pr
     const HWND host = FindHostWindow();
     const HWND foreground = GetForegroundWindow();
     // Values read before the file changed are not what it holds now.
-    return {.stored = ini.stamp && ini.current ? std::optional(ini.switches) : std::nullopt,
-            .compilerPath = ini.compilerPath,
+    return {.ini = ini.values,
+            .iniCurrent = ini.stamp && ini.current,
             .presetFile = PresetFileStamp(programFolder),
             .now = now,
             .host = {.hostFound = host != nullptr,

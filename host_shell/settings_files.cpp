@@ -71,6 +71,57 @@ std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder)
     return FileStampOf(ProgramFilePath(programFolder, kPresetFileName));
 }
 
+namespace {
+
+// The whole file, none when it cannot be read; a preset file is small, so one of more than
+// 16 MB is not one.
+std::optional<std::string> ReadWholeFile(const DynamicWideString& path) {
+    constexpr DWORD kLargest = 16 << 20;
+    const UniqueFile file = OpenForReading(path);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargest)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}
+
+bool WriteWholeFile(const DynamicWideString& path, std::string_view bytes, DWORD disposition) {
+    const UniqueFile file(CreateFileW(path.data(), GENERIC_WRITE, 0, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file &&
+           WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+           written == bytes.size();
+}
+
+} // namespace
+
+// Written beside it and then put in its place, so that a failure leaves the file as it was.
+bool AppendPresetItem(const DynamicWideString& programFolder, std::wstring_view item) {
+    const DynamicWideString path = ProgramFilePath(programFolder, kPresetFileName);
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return false;
+    DynamicWideString next = path;
+    next.AppendText(L".new");
+    const auto narrow = [](std::wstring_view wide) { return NarrowAnsi(wide, SIZE_MAX); };
+    const bool replaced =
+        WriteWholeFile(next, WithPresetAppended(*bytes, item, WidenAnsi, narrow), CREATE_ALWAYS) &&
+        MoveFileExW(next.data(), path.data(), MOVEFILE_REPLACE_EXISTING);
+    if (!replaced)
+        DeleteFileW(next.data());
+    return replaced;
+}
+
+void CreatePresetFileIfMissing(const DynamicWideString& programFolder, std::string_view bytes) {
+    WriteWholeFile(ProgramFilePath(programFolder, kPresetFileName), bytes, CREATE_NEW);
+}
+
 std::optional<FileStamp> FileStampOf(const DynamicWideString& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (path.view().empty() || !GetFileAttributesExW(path.data(), GetFileExInfoStandard, &data))
@@ -167,40 +218,57 @@ std::wstring ReadCompilerIniValueWide(const DynamicWideString& iniPath, const wc
     }
 }
 
-std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* key) {
-    // Each narrow byte needs at most two units, so this many units always fill the 511 bytes.
-    constexpr std::size_t kUnitsForLimit = 2 * kIniValueLimit;
-    if (key == nullptr)
-        return {};
-    const std::wstring wideKey = WidenAnsi(key);
-    return NarrowAnsi(ReadCompilerIniValueWide(iniPath, wideKey.c_str(), kUnitsForLimit),
-                      kIniValueLimit);
+const wchar_t* KeyName(IniKey key) {
+    switch (key) {
+    case IniKey::Compiler32:
+        return L"FBWINCompiler32";
+    case IniKey::Compiler64:
+        return L"FBWINCompiler64";
+    case IniKey::CompilerSwitches:
+        break;
+    }
+    return L"CompilerSwitches";
 }
 
-std::wstring ReadStoredSwitches(const DynamicWideString& iniPath) {
-    return WidenAnsi(ReadCompilerIniValue(iniPath, "CompilerSwitches"));
+// Each narrow byte needs at most two units, so this many units always fill the 511 bytes.
+IniValues ReadStoredValues(const DynamicWideString& iniPath) {
+    IniValues values;
+    for (std::size_t key = 0; key < kIniKeyCount; ++key)
+        values[key] =
+            CodePageTripOf(ReadCompilerIniValueWide(iniPath, KeyName(static_cast<IniKey>(key)),
+                                                    2 * kIniValueLimit),
+                           kIniValueLimit);
+    return values;
 }
 
-std::optional<std::wstring> ReadStoredSwitchesNow(const DynamicWideString& iniPath) {
+std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath) {
     if (HeldByAnother(iniPath))
         return std::nullopt;
-    return ReadStoredSwitches(iniPath);
+    return ReadStoredValues(iniPath);
 }
 
 std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes) {
     return WidenAnsi(NarrowAnsi(value, maxBytes));
 }
 
-bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value) {
+bool WriteIniValue(const DynamicWideString& iniPath, IniKey key, const std::wstring& value) {
     if (iniPath.view().empty())
         return false;
-    return WritePrivateProfileStringW(kCompilerSection, L"CompilerSwitches", value,
+    return WritePrivateProfileStringW(kCompilerSection, KeyName(key), value.c_str(),
                                       iniPath.data()) != 0;
 }
 
-WriteDone WriteStoredSwitches(const DynamicWideString& iniPath, const std::wstring& value) {
-    std::wstring replaced = ReadCompilerIniValueWide(iniPath, L"CompilerSwitches");
-    return {WriteCompilerSwitches(iniPath, value.c_str()), std::move(replaced)};
+// A key that cannot be written puts back the keys written before it.
+WriteDone WriteIniValues(const DynamicWideString& iniPath, const std::vector<KeyValue>& values) {
+    WriteDone done{true, {}};
+    for (const KeyValue& value : values)
+        done.replaced.push_back(ReadCompilerIniValueWide(iniPath, KeyName(value.key)));
+    for (std::size_t i = 0; i < values.size() && done.ok; ++i) {
+        done.ok = WriteIniValue(iniPath, values[i].key, values[i].value);
+        for (std::size_t back = i; !done.ok && back-- > 0;)
+            WriteIniValue(iniPath, values[back].key, done.replaced[back]);
+    }
+    return done;
 }
 
 // Reading the profile costs a file open, read and close through the wineserver or the kernel
@@ -212,8 +280,7 @@ void RefreshWinFbeIni(const DynamicWideString& iniPath, std::uint64_t now,
     reading.current = stamp == reading.stamp;
     if ((stamp && reading.current && IsSettled(*stamp, now)) || HeldByAnother(iniPath))
         return;
-    reading.compilerPath = ReadCompilerIniValue(iniPath, "FBWINCompiler32");
-    reading.switches = ReadStoredSwitches(iniPath);
+    reading.values = ReadStoredValues(iniPath);
     reading.stamp = stamp;
     reading.current = true;
 }

@@ -28,6 +28,11 @@ bool PresetFileExists(const DynamicWideString& programFolder);
 // opened, because it is gone or another program holds it.
 std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder);
 std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder);
+// Adds the item as the last line of MarlwickIII.ini, in the file's encoding and line ends; false
+// when the file cannot be read or replaced.
+bool AppendPresetItem(const DynamicWideString& programFolder, std::wstring_view item);
+// Creates MarlwickIII.ini with these bytes when it is missing.
+void CreatePresetFileIfMissing(const DynamicWideString& programFolder, std::string_view bytes);
 
 // The file's last-write time and size; none when it cannot be asked, as when it is gone.
 std::optional<FileStamp> FileStampOf(const DynamicWideString& path);
@@ -47,14 +52,13 @@ void SaveWindowPosition(const DynamicWideString& programFolder, ScreenPoint now,
 // resolved.
 DynamicWideString ResolveWinFbeIniPath();
 
-// Section Compiler; narrow text of at most 511 bytes, "" when missing. Read through the wide
-// path, then narrowed to the ANSI code page.
-std::string ReadCompilerIniValue(const DynamicWideString& iniPath, const char* key);
-// CompilerSwitches as start-up and the tick read it: as the IDE reads it, then widened.
-std::wstring ReadStoredSwitches(const DynamicWideString& iniPath);
+const wchar_t* KeyName(IniKey key);
+// The three keys as the IDE reads them: at most 511 bytes of the ANSI code page, widened; ""
+// when missing.
+IniValues ReadStoredValues(const DynamicWideString& iniPath);
 // The same, or none while another program holds the file, which the profile functions would read
 // as empty.
-std::optional<std::wstring> ReadStoredSwitchesNow(const DynamicWideString& iniPath);
+std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath);
 // The value narrowed to the ANSI code page as the profile functions store it, at most maxBytes of
 // it, and widened again.
 std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes);
@@ -63,17 +67,16 @@ std::wstring ReadCompilerIniValueWide(const DynamicWideString& iniPath, const wc
                                       std::size_t maxChars = SIZE_MAX);
 // Non-zero result of WritePrivateProfileStringW; false for an empty path, which would name a
 // file in the Windows folder.
-bool WriteCompilerSwitches(const DynamicWideString& iniPath, const wchar_t* value);
-// Writes CompilerSwitches and says what the write replaced, read whole just before it.
-WriteDone WriteStoredSwitches(const DynamicWideString& iniPath, const std::wstring& value);
+bool WriteIniValue(const DynamicWideString& iniPath, IniKey key, const std::wstring& value);
+// Writes the values, all or none, and says what they replaced, read whole just before.
+WriteDone WriteIniValues(const DynamicWideString& iniPath, const std::vector<KeyValue>& values);
 
-// The two values the tick uses as last read, so that an unchanged file is not read ten times a
+// The values the tick uses as last read, so that an unchanged file is not read ten times a
 // second, and what WinFBE.ini looked like then (none before the first read).
 struct WinFbeIniReading {
     std::optional<FileStamp> stamp;
-    std::string compilerPath;
-    std::wstring switches; // as the IDE reads them
-    bool current = false;  // false while another program holds a file changed since the read
+    IniValues values;     // as the IDE reads them
+    bool current = false; // false while another program holds a file changed since the read
 };
 // Reads the two values again unless the file is unchanged and settled; a file another program
 // holds keeps the values read before, which may be out of date.

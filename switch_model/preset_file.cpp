@@ -265,3 +265,118 @@ PresetFileText ReadPresetFile(const NextFileBytes& next, const AnsiWidening& wid
         file.presets.push_back(Decode(item, file.encoding, widenAnsi));
     return file;
 }
+
+std::optional<std::wstring> PresetItem(std::wstring_view text) {
+    if (text.find_first_of(L"\r\n\x1A") != std::wstring_view::npos)
+        return std::nullopt;
+    const bool plain = text.find(L',') == std::wstring_view::npos &&
+                       (text.empty() || (text[0] != L' ' && text[0] != L'\t' && text[0] != L'"'));
+    if (plain)
+        return std::wstring(text);
+    if (text.find(L'"') != std::wstring_view::npos)
+        return std::nullopt;
+    return L'"' + std::wstring(text) + L'"';
+}
+
+namespace {
+
+void AppendUtf8(std::string& bytes, char32_t c) {
+    const auto byte = [&](char32_t b) { bytes.push_back(static_cast<char>(b)); };
+    if (c < 0x80) {
+        byte(c);
+    } else if (c < 0x800) {
+        byte(0xC0 | c >> 6);
+        byte(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        byte(0xE0 | c >> 12);
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
+    } else {
+        byte(0xF0 | c >> 18);
+        byte(0x80 | (c >> 12 & 0x3F));
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
+    }
+}
+
+// A lone surrogate becomes U+FFFD.
+std::string EncodeUtf8(std::wstring_view text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = text[i];
+        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (pair)
+            AppendUtf8(bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00));
+        else
+            AppendUtf8(bytes, unit >= 0xD800 && unit <= 0xDFFF ? U'\uFFFD' : unit);
+    }
+    return bytes;
+}
+
+struct Encoding {
+    TextEncoding text;
+    std::size_t markSize;
+    std::size_t unitSize;
+    char16_t Unit(std::string_view bytes, std::size_t at) const {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+        if (unitSize == 1)
+            return byte(0);
+        return static_cast<char16_t>(text == TextEncoding::Utf16Le ? byte(1) << 8 | byte(0)
+                                                                   : byte(0) << 8 | byte(1));
+    }
+    std::string Encode(std::wstring_view wide, const AnsiNarrowing& narrowAnsi) const {
+        if (text == TextEncoding::Ansi)
+            return narrowAnsi(wide);
+        if (text == TextEncoding::Utf8)
+            return EncodeUtf8(wide);
+        std::string bytes;
+        for (const wchar_t unit : wide) {
+            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+            bytes +=
+                text == TextEncoding::Utf16Le ? std::string{low, high} : std::string{high, low};
+        }
+        return bytes;
+    }
+};
+
+Encoding EncodingOf(std::string_view bytes, const AnsiWidening& widenAnsi) {
+    const std::string_view all = bytes;
+    const TextEncoding text = ReadPresetFile(
+                                  [&bytes] {
+                                      const std::string_view piece = bytes;
+                                      bytes = {};
+                                      return piece;
+                                  },
+                                  widenAnsi)
+                                  .encoding;
+    const bool wide = text == TextEncoding::Utf16Le || text == TextEncoding::Utf16Be;
+    const std::size_t mark = wide ? 2 : (all.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+    return {text, mark, wide ? 2u : 1u};
+}
+
+} // namespace
+
+std::string WithPresetAppended(std::string_view bytes, std::wstring_view item,
+                               const AnsiWidening& widenAnsi, const AnsiNarrowing& narrowAnsi) {
+    const Encoding encoding = EncodingOf(bytes, widenAnsi);
+    const std::size_t step = encoding.unitSize;
+    std::size_t end = encoding.markSize;
+    std::wstring lineEnd;
+    char16_t last = 0;
+    for (; end + step <= bytes.size(); end += step) {
+        const char16_t unit = encoding.Unit(bytes, end);
+        if (unit == 0x1A)
+            break;
+        if (lineEnd.empty() && (last == u'\r' || unit == u'\n'))
+            lineEnd = last == u'\r' ? (unit == u'\n' ? L"\r\n" : L"\r") : L"\n";
+        last = unit;
+    }
+    if (lineEnd.empty())
+        lineEnd = last == u'\r' ? L"\r" : L"\r\n";
+    const bool endsLine = end == encoding.markSize || last == u'\r' || last == u'\n';
+    std::wstring added = endsLine ? L"" : lineEnd;
+    added.append(item).append(lineEnd);
+    return std::string(bytes.substr(0, end)) + encoding.Encode(added, narrowAnsi) +
+           std::string(bytes.substr(end));
+}

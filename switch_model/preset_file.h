@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,10 @@ inline constexpr std::size_t kPresetItemReadLimit = 4096; // units an item holds
 
 // The file's next bytes; an empty piece is the end of the file.
 using NextFileBytes = std::function<std::string_view()>;
-// Narrow text of the user's ANSI code page, widened; only the system knows the code page.
+// Narrow text of the user's ANSI code page, widened, and wide text narrowed; only the system
+// knows the code page.
 using AnsiWidening = std::function<std::wstring(std::string_view)>;
+using AnsiNarrowing = std::function<std::string(std::wstring_view)>;
 
 // How the file's text is encoded: by its byte-order mark; without one, UTF-8 when its items are
 // valid UTF-8 and hold a character beyond ASCII, else the ANSI code page, as files were before
@@ -25,6 +28,17 @@ struct PresetFileText {
     std::vector<std::wstring> presets; // in file order, at most 32, each at most 511 characters
     TextEncoding encoding = TextEncoding::Ansi;
 };
+
+// How a text is written as an item that the reader gives back as that text: as it is, or in
+// quotes when it holds a comma or begins with a blank or a quote; none when it cannot be, for a
+// quote in a text that needs them or a line end.
+std::optional<std::wstring> PresetItem(std::wstring_view text);
+
+// The file's bytes with the item added as its new last line: in the file's encoding and line ends
+// (CR LF in a file without one), after a line end when its last line has none, and before a byte
+// 0x1A that ends its text.
+std::string WithPresetAppended(std::string_view bytes, std::wstring_view item,
+                               const AnsiWidening& widenAnsi, const AnsiNarrowing& narrowAnsi);
 
 // Pieces are asked for only while items remain to be read, so a file of any size and content
 // gives a defined result in bounded memory.

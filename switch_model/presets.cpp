@@ -55,6 +55,18 @@ std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
     return std::nullopt;
 }
 
+std::optional<std::wstring> PresetTextFor(std::wstring_view stored, bool console, bool exx) {
+    for (const bool clang : {true, false}) {
+        const std::wstring prefix = Widen(SwitchPrefix(clang, console, exx));
+        if (!stored.starts_with(prefix))
+            continue;
+        std::wstring text(stored.substr(prefix.size()));
+        if (IsClangPreset(text) == clang)
+            return text;
+    }
+    return std::nullopt;
+}
+
 std::wstring OptionTipText(int optionNumber, const std::vector<std::wstring>& presets, bool console,
                            bool exx, std::wstring_view stored) {
     if (optionNumber < 1 || optionNumber > static_cast<int>(presets.size()))

@@ -23,6 +23,10 @@ std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets,
                                          const StoredForm& asStored);
 
+// The text of a preset that Apply, with the checkboxes as they stand, composes into the stored
+// value; none when the value does not begin with the prefix they give.
+std::optional<std::wstring> PresetTextFor(std::wstring_view stored, bool console, bool exx);
+
 // An option's tip: for preset k (1..N) the value Apply would write with the checkboxes as they
 // stand, for "No preset used" (N + 1) the value stored now.
 std::wstring OptionTipText(int optionNumber, const std::vector<std::wstring>& presets, bool console,

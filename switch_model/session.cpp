@@ -2,15 +2,28 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
+#include "preset_file.h"
 #include "presets.h"
 #include "stored_value.h"
 #include "toolchain_status.h"
 
+namespace {
+
+constexpr std::size_t kSwitches = IndexOf(IniKey::CompilerSwitches);
+
+bool Writes(const std::vector<KeyValue>& values, IniKey key) {
+    return std::any_of(values.begin(), values.end(),
+                       [key](const KeyValue& value) { return value.key == key; });
+}
+
+} // namespace
+
 // A file that could not be read gives no presets for now, and is read as soon as it can be.
 Session::Session(CodePageTrip codePage, std::optional<std::vector<std::wstring>> presets,
                  std::optional<FileStamp> presetFile)
-    : codePage_(std::move(codePage)), presets_(presets.value_or(std::vector<std::wstring>())),
+    : codePage_(codePage), presets_(presets.value_or(std::vector<std::wstring>())),
       selected_(NoPresetOption()),
       presetFileShown_(presets ? presetFile.value_or(FileStamp{}) : FileStamp{}) {}
 
@@ -26,11 +39,11 @@ std::wstring Session::AsIdeReads(std::wstring_view whole) const {
     return codePage_(whole, kIdeReadLimit);
 }
 
-// A value the IDE's read cuts matches no preset: the cut value is not what any preset composes.
 int Session::OptionFor(std::wstring_view stored) const {
     return OptionFor(stored, presets_);
 }
 
+// A value the IDE's read cuts matches no preset: the cut value is not what any preset composes.
 int Session::OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const {
     const auto whole = [this](std::wstring_view written) {
         return codePage_(AsReadBack(written), SIZE_MAX);
@@ -47,24 +60,26 @@ std::wstring Session::TipText(int option, bool console, bool exx,
 Effects Session::On(const Started& event) {
     followed_ = event.stored;
     storedSeenOnce_.reset();
-    selected_ = OptionFor(event.stored);
+    const std::wstring& switches = event.stored[kSwitches];
+    selected_ = OptionFor(switches);
     Effects effects;
     if (selected_ == NoPresetOption())
         effects.push_back(effect::Show{
-            event.stored.empty() ? Message::StoredValueEmpty : Message::NoPresetMatch, true});
+            switches.empty() ? Message::StoredValueEmpty : Message::NoPresetMatch, true});
     effects.push_back(effect::Select{selected_});
     return effects;
 }
 
 Effects Session::On(const Ticked& event) {
     Effects effects;
-    if (std::string status = ToolchainStatusText(event.compilerPath); status != statusShown_) {
+    if (std::wstring status = ToolchainStatusText(event.ini[IndexOf(IniKey::Compiler32)]);
+        status != statusShown_) {
         statusShown_ = status;
         effects.push_back(effect::Status{std::move(status)});
     }
-    // The IDE's own dialogs change the stored switches too; the selection follows them silently.
-    if (event.stored && SeenAtTwoTicks(*event.stored, followed_, event.boxOpen, storedSeenOnce_))
-        FollowOutsideChange(*event.stored, effects);
+    // The IDE's own dialogs change the stored values too; the selection follows them silently.
+    if (event.iniCurrent && SeenAtTwoTicks(event.ini, followed_, event.boxOpen, storedSeenOnce_))
+        FollowOutsideChange(event.ini, effects);
     WatchPresetFile(event, effects);
     if (const HostWatchAction host = DecideHostWatch(event.host, host_);
         host != HostWatchAction::None)
@@ -72,20 +87,31 @@ Effects Session::On(const Ticked& event) {
     return effects;
 }
 
-void Session::FollowOutsideChange(const std::wstring& stored, Effects& effects) {
+// What another program stored is never overwritten by undo or redo.
+void Session::FollowOutsideChange(const IniValues& stored, Effects& effects) {
+    const bool canUndo = CanUndo(), canRedo = CanRedo();
+    for (std::size_t key = 0; key < kIniKeyCount; ++key)
+        if (stored[key] != followed_[key])
+            ForgetStepsHolding(static_cast<IniKey>(key));
+    const bool switchesChanged = stored[kSwitches] != followed_[kSwitches];
     followed_ = stored;
     storedSeenOnce_.reset();
-    selected_ = OptionFor(stored);
-    effects.push_back(effect::Select{selected_});
-    ForgetOwnWrites(effects);
+    if (switchesChanged) {
+        kept_.reset();
+        selected_ = OptionFor(stored[kSwitches]);
+        effects.push_back(effect::Select{selected_});
+    }
+    if (canUndo != CanUndo() || canRedo != CanRedo())
+        ShowHistory(effects);
 }
 
-// What another program stored is never overwritten by undo.
-void Session::ForgetOwnWrites(Effects& effects) {
-    if (undo_.Empty())
-        return;
-    undo_.Clear();
-    effects.push_back(effect::History{false});
+void Session::ForgetStepsHolding(IniKey key) {
+    undo_.ForgetThrough(key);
+    redo_.ForgetThrough(key);
+}
+
+void Session::ShowHistory(Effects& effects) const {
+    effects.push_back(effect::History{CanUndo(), CanRedo()});
 }
 
 // A new stamp is read once it has held for two ticks. A file written lately is read on every tick
@@ -122,12 +148,17 @@ Effects Session::On(const PresetFileRead& event) {
         return {};
     selected_ = SelectionAfterRebuild(*event.presets);
     presets_ = *event.presets;
+    kept_.reset();
     return {effect::Rebuild{presets_}, effect::Select{selected_}};
 }
 
-// A selected preset whose text the new file still holds stays selected, applied or not; any
-// other selection becomes the one start-up would make.
+// A preset just kept shows selected. A selected preset whose text the new file still holds stays
+// selected, applied or not; any other selection becomes the one start-up would make.
 int Session::SelectionAfterRebuild(const std::vector<std::wstring>& presets) const {
+    if (kept_)
+        if (const auto kept = std::find(presets.rbegin(), presets.rend(), *kept_);
+            kept != presets.rend())
+            return static_cast<int>(presets.rend() - kept);
     if (selected_ < NoPresetOption()) {
         const auto index = static_cast<std::size_t>(selected_ - 1);
         const std::wstring& text = presets_[index];
@@ -137,12 +168,13 @@ int Session::SelectionAfterRebuild(const std::vector<std::wstring>& presets) con
             same != presets.end())
             return static_cast<int>(same - presets.begin()) + 1;
     }
-    return OptionFor(followed_, presets);
+    return OptionFor(Followed(IniKey::CompilerSwitches), presets);
 }
 
 Effects Session::On(const Picked& event) {
     if (event.option >= 1 && event.option <= NoPresetOption())
         selected_ = event.option;
+    kept_.reset();
     return {};
 }
 
@@ -151,7 +183,8 @@ Effects Session::On(const ApplyPressed& event) {
         return {effect::Show{Message::NoPresetSelected, true}};
     const std::wstring& text = presets_[static_cast<std::size_t>(selected_ - 1)];
     Effects effects{effect::SetMarkers{event.console, event.exx}};
-    for (Effect& write : Write(Command::Apply, ComposeSwitches(text, event.console, event.exx)))
+    for (Effect& write : Write(Command::Apply, {{IniKey::CompilerSwitches,
+                                                 ComposeSwitches(text, event.console, event.exx)}}))
         effects.push_back(std::move(write));
     return effects;
 }
@@ -163,30 +196,100 @@ Effects Session::On(const EditPressed&) {
 Effects Session::On(const EditClosed& event) {
     if (event.text.empty())
         return {};
-    return Write(Command::Edit, event.text);
+    return Write(Command::Edit, {{IniKey::CompilerSwitches, event.text}});
 }
 
 Effects Session::On(const ClearPressed&) {
-    return Write(Command::Clear, L"");
+    return Write(Command::Clear, {{IniKey::CompilerSwitches, L""}});
 }
 
-// A value another program stored since the last tick counts as seen: undo never writes over it.
 Effects Session::On(const UndoPressed& event) {
+    return WriteBack(Command::Undo, event.stored);
+}
+
+Effects Session::On(const RedoPressed& event) {
+    return WriteBack(Command::Redo, event.stored);
+}
+
+// Values another program stored since the last tick count as seen: neither undo nor redo writes
+// over them. With nothing to write back, a beep.
+Effects Session::WriteBack(Command command, const std::optional<IniValues>& stored) {
     Effects effects;
-    if (event.stored && *event.stored != followed_)
-        FollowOutsideChange(*event.stored, effects);
-    if (undo_.Empty()) {
+    if (stored && *stored != followed_)
+        FollowOutsideChange(*stored, effects);
+    const UndoHistory& steps = command == Command::Undo ? undo_ : redo_;
+    if (steps.Empty()) {
         effects.push_back(effect::Beep{});
         return effects;
     }
-    for (Effect& write : Write(Command::Undo, undo_.Newest()))
+    for (Effect& write : Write(command, steps.Newest()))
         effects.push_back(std::move(write));
     return effects;
 }
 
-Effects Session::Write(Command command, std::wstring value) {
-    pending_ = PendingWrite{command, value};
-    return {effect::Write{std::move(value)}};
+Effects Session::On(const ToolchainsListed& event) {
+    toolchains_ = ToolchainOffer{ToolchainMenuItems(event.folders, event.stored32), event};
+    return {effect::OfferToolchains{toolchains_->items}};
+}
+
+Effects Session::On(const ToolchainPicked& event) {
+    const std::optional<ToolchainOffer> offer = std::exchange(toolchains_, std::nullopt);
+    if (!offer || !event.item || *event.item >= offer->items.size() ||
+        !offer->items[*event.item].usable)
+        return {};
+    const ToolchainsListed& listed = offer->listed;
+    const std::wstring& name = offer->items[*event.item].name;
+    const auto folder = std::find_if(listed.folders.begin(), listed.folders.end(),
+                                     [&](const ToolchainFolder& f) { return f.name == name; });
+    return Write(Command::Toolchain, ToolchainWrites(listed.stored32, listed.stored64, *folder,
+                                                     listed.toolchainsFolder));
+}
+
+// Kept so that Apply, with the checkboxes as they stand, writes the stored value again; written
+// as the reader reads it back. A value another program stored since the last tick counts as seen.
+Effects Session::On(const KeepPressed& event) {
+    Effects effects;
+    if (event.stored && *event.stored != followed_)
+        FollowOutsideChange(*event.stored, effects);
+    for (Effect& effect : Keep(event))
+        effects.push_back(std::move(effect));
+    return effects;
+}
+
+Effects Session::Keep(const KeepPressed& event) {
+    const std::wstring& stored = Followed(IniKey::CompilerSwitches);
+    const std::optional<std::wstring> text = PresetTextFor(stored, event.console, event.exx);
+    const std::optional<std::wstring> item = text ? PresetItem(*text) : std::nullopt;
+    const auto refuse = [](Message why) { return Effects{effect::Show{why, true}}; };
+    if (stored.empty())
+        return refuse(Message::StoredValueEmpty);
+    if (!text || AsStored(ComposeSwitches(*text, event.console, event.exx)) != stored)
+        return refuse(Message::KeepNotComposed);
+    if (!event.presetsInFile)
+        return refuse(Message::KeepNotWritten);
+    const std::vector<std::wstring>& inFile = *event.presetsInFile;
+    if (std::find(inFile.begin(), inFile.end(), *text) != inFile.end())
+        return refuse(Message::KeepAlreadyPreset);
+    if (inFile.size() >= kMaxPresetItems)
+        return refuse(Message::KeepFileFull);
+    if (!item)
+        return refuse(Message::KeepNoItem);
+    kept_ = *text;
+    return {effect::AppendPreset{*item}};
+}
+
+// The options follow the file as it changed, and select the kept preset then, unless the
+// selection has moved meanwhile.
+Effects Session::On(const PresetAppended& event) {
+    if (event.ok)
+        return {};
+    kept_.reset();
+    return {effect::Show{Message::KeepNotWritten, true}};
+}
+
+Effects Session::Write(Command command, std::vector<KeyValue> values) {
+    pending_ = PendingWrite{command, values};
+    return {effect::Write{std::move(values)}};
 }
 
 Effects Session::On(const WriteDone& event) {
@@ -195,27 +298,50 @@ Effects Session::On(const WriteDone& event) {
     const PendingWrite write = std::move(*pending_);
     pending_.reset();
     Effects effects;
-    if (event.ok) {
-        const std::wstring before = AsIdeReads(event.replaced);
-        const std::wstring after = AsStored(write.value);
-        // Another program changed the value since the session last saw it.
-        if (before != followed_)
-            undo_.Clear();
-        if (write.command == Command::Undo && !undo_.Empty())
-            undo_.DropNewest();
-        else if (write.command != Command::Undo && after != before)
-            undo_.Push(event.replaced);
-        followed_ = after;
-        storedSeenOnce_.reset();
-        effects.push_back(effect::History{CanUndo()});
-    } else {
+    if (event.ok && event.replaced.size() == write.values.size())
+        NoteOwnWrite(write, event.replaced, effects);
+    else
         effects.push_back(FailureOf(write.command));
-    }
     if (const std::optional<int> option = OptionAfter(write, event.ok)) {
+        kept_.reset();
         selected_ = *option;
         effects.push_back(effect::Select{selected_});
     }
     return effects;
+}
+
+// A write keeps what it replaced for undo, unless it changed nothing as the IDE reads it; undo and
+// redo move their step across. A value another program changed since the session last saw it
+// takes the steps holding its key with it.
+void Session::NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
+                           Effects& effects) {
+    HistoryStep back;
+    bool changed = false;
+    for (std::size_t i = 0; i < write.values.size(); ++i) {
+        const KeyValue& value = write.values[i];
+        const std::wstring before = AsIdeReads(replaced[i]);
+        const std::wstring after = AsStored(value.value);
+        if (before != Followed(value.key))
+            ForgetStepsHolding(value.key);
+        changed = changed || after != before;
+        back.push_back({value.key, replaced[i]});
+        followed_[IndexOf(value.key)] = after;
+        // A change of another key seen at the last tick still counts as seen once.
+        if (storedSeenOnce_)
+            (*storedSeenOnce_)[IndexOf(value.key)] = after;
+    }
+    if (write.command == Command::Undo || write.command == Command::Redo) {
+        UndoHistory& from = write.command == Command::Undo ? undo_ : redo_;
+        UndoHistory& to = write.command == Command::Undo ? redo_ : undo_;
+        if (!from.Empty())
+            from.DropNewest();
+        to.Push(std::move(back));
+    } else {
+        redo_.Clear();
+        if (changed)
+            undo_.Push(std::move(back));
+    }
+    ShowHistory(effects);
 }
 
 // Edit holds the band for its whole command, the failure's box included.
@@ -227,25 +353,30 @@ effect::Show Session::FailureOf(Command command) {
         return {Message::EditFailed, true};
     case Command::Clear:
         return {Message::ClearFailed, false};
+    case Command::Toolchain:
+        return {Message::ToolchainFailed, false};
     case Command::Undo:
+    case Command::Redo:
         break;
     }
     return {Message::UndoFailed, false};
 }
 
-// Apply never moves the selection; Edit selects what its value matches even when the write
-// failed, Clear "No preset used" in any case, and a written-back value what it matches.
+// Apply and a toolchain never move the selection; Edit selects what its value matches even when
+// the write failed, Clear "No preset used" in any case, and a value written back what it matches.
 std::optional<int> Session::OptionAfter(const PendingWrite& write, bool ok) const {
     switch (write.command) {
     case Command::Apply:
+    case Command::Toolchain:
         break;
     case Command::Edit:
-        return OptionFor(AsStored(write.value));
+        return OptionFor(AsStored(write.values.front().value));
     case Command::Clear:
         return NoPresetOption();
     case Command::Undo:
-        if (ok)
-            return OptionFor(followed_);
+    case Command::Redo:
+        if (ok && Writes(write.values, IniKey::CompilerSwitches))
+            return OptionFor(Followed(IniKey::CompilerSwitches));
         break;
     }
     return std::nullopt;

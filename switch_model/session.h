@@ -1,11 +1,11 @@
-// One session of the utility beside the IDE: the stored value as the IDE reads it, the presets
-// shown, the option selected, what undo keeps and what waits for a box to close. It takes one
-// event at a time and answers with what the window is to do; it calls no system function, so
-// that a test can drive thousands of sessions.
+// One session of the utility beside the IDE: the stored values as the IDE reads them, the presets
+// shown, the option selected, what undo and redo keep and what waits for a box to close. It takes
+// one event at a time and answers with what the window is to do; it calls no system function,
+// so that a test can drive thousands of sessions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "host_watch.h"
+#include "ini_keys.h"
+#include "toolchains.h"
 #include "undo_history.h"
 
 // The messages the session shows; the window knows their words.
@@ -24,13 +26,20 @@ enum class Message {
     EditFailed,
     ClearFailed,
     UndoFailed,
+    ToolchainFailed,
+    KeepNotComposed,
+    KeepAlreadyPreset,
+    KeepFileFull,
+    KeepNoItem,
+    KeepNotWritten,
 };
 
 // Options are numbered 1..N for the presets and N + 1 for "No preset used".
 namespace effect {
-// Write CompilerSwitches; then report WriteDone with the value it replaced, read just before.
+// Write the values in order, all or none; then report WriteDone with the values they replaced,
+// read just before.
 struct Write {
-    std::wstring value;
+    std::vector<KeyValue> values;
 };
 struct Select {
     int option;
@@ -52,35 +61,44 @@ struct SetMarkers {
 struct AskForValue {};
 // Read MarlwickIII.ini; report PresetFileRead.
 struct ReadPresetFile {};
-// The status bar's text, narrow as the IDE's path.
+// Show these items at the status bar; report ToolchainPicked.
+struct OfferToolchains {
+    std::vector<ToolchainItem> items;
+};
+// Add the text as the last item of MarlwickIII.ini; report PresetAppended.
+struct AppendPreset {
+    std::wstring item;
+};
 struct Status {
-    std::string text;
+    std::wstring text;
 };
 struct Host {
     HostWatchAction action;
 };
-// Grey the undo item or enable it.
+// Grey the undo and redo items or enable them.
 struct History {
     bool canUndo;
+    bool canRedo;
 };
 struct Beep {};
 } // namespace effect
 
-using Effect = std::variant<effect::Write, effect::Select, effect::Rebuild, effect::Show,
-                            effect::SetMarkers, effect::AskForValue, effect::ReadPresetFile,
-                            effect::Status, effect::Host, effect::History, effect::Beep>;
+using Effect =
+    std::variant<effect::Write, effect::Select, effect::Rebuild, effect::Show, effect::SetMarkers,
+                 effect::AskForValue, effect::ReadPresetFile, effect::OfferToolchains,
+                 effect::AppendPreset, effect::Status, effect::Host, effect::History, effect::Beep>;
 using Effects = std::vector<Effect>;
 
-// The events a session meets.
+// The events a session meets. Stored values are as the IDE reads them.
 struct Started {
-    std::wstring stored; // CompilerSwitches as the IDE reads it
+    IniValues stored;
 };
 struct Ticked {
-    std::optional<std::wstring> stored{};  // as the IDE reads it; none while WinFBE.ini is not read
-    std::string compilerPath{};            // FBWINCompiler32
+    IniValues ini{};         // as last read
+    bool iniCurrent = false; // what WinFBE.ini holds now: read, not gone, not held and changed
     std::optional<FileStamp> presetFile{}; // none while MarlwickIII.ini is gone
     std::uint64_t now = 0;                 // in the units of a file stamp
-    HostWatchInputs host;
+    HostWatchInputs host{};
     bool boxOpen = false;   // a box of the utility is open: writes, rebuilds and following wait
     bool minimised = false; // the main window is minimised: rebuilds wait
 };
@@ -101,21 +119,48 @@ struct EditClosed {
     std::wstring text;
 };
 struct ClearPressed {};
+// What is stored now, or none while it cannot be read.
 struct UndoPressed {
-    std::optional<std::wstring> stored; // as the IDE reads it now; none while it cannot be read
+    std::optional<IniValues> stored;
+};
+struct RedoPressed {
+    std::optional<IniValues> stored;
+};
+// The compiler keys as stored, whole, and the toolchain folders found where they lie.
+struct ToolchainsListed {
+    std::wstring stored32;
+    std::wstring stored64;
+    std::wstring toolchainsFolder;
+    std::vector<ToolchainFolder> folders;
+};
+// The item chosen, none when the menu was dismissed.
+struct ToolchainPicked {
+    std::optional<std::size_t> item;
+};
+// What is stored now (none while it cannot be read), the checkboxes, and the presets in
+// MarlwickIII.ini now (none when it cannot be read).
+struct KeepPressed {
+    std::optional<IniValues> stored;
+    bool console;
+    bool exx;
+    std::optional<std::vector<std::wstring>> presetsInFile;
+};
+struct PresetAppended {
+    bool ok;
 };
 struct WriteDone {
     bool ok;
-    std::wstring replaced; // whole, as the profile functions gave it just before the write
+    std::vector<std::wstring> replaced; // whole, one for each value written, read just before
 };
 
 using Event = std::variant<Started, Ticked, PresetFileRead, Picked, ApplyPressed, EditPressed,
-                           EditClosed, ClearPressed, UndoPressed, WriteDone>;
+                           EditClosed, ClearPressed, UndoPressed, RedoPressed, ToolchainsListed,
+                           ToolchainPicked, KeepPressed, PresetAppended, WriteDone>;
 
 // A value narrowed to the IDE's ANSI code page, at most maxBytes of it, and widened again: what the
 // IDE reads of a value, with the 511 bytes it reads. A parameter, so that the session stays free
 // of the system's code pages.
-using CodePageTrip = std::function<std::wstring(std::wstring_view value, std::size_t maxBytes)>;
+using CodePageTrip = std::wstring (*)(std::wstring_view value, std::size_t maxBytes);
 inline constexpr std::size_t kIdeReadLimit = 511;
 
 class Session {
@@ -135,13 +180,20 @@ class Session {
     Effects On(const EditClosed& event);
     Effects On(const ClearPressed& event);
     Effects On(const UndoPressed& event);
+    Effects On(const RedoPressed& event);
+    Effects On(const ToolchainsListed& event);
+    Effects On(const ToolchainPicked& event);
+    Effects On(const KeepPressed& event);
+    Effects On(const PresetAppended& event);
     Effects On(const WriteDone& event);
 
     const std::vector<std::wstring>& Presets() const { return presets_; }
     int Selected() const { return selected_; }
     int NoPresetOption() const { return static_cast<int>(presets_.size()) + 1; }
     bool CanUndo() const { return !undo_.Empty(); }
+    bool CanRedo() const { return !redo_.Empty(); }
     std::size_t UndoDepth() const { return undo_.Size(); }
+    std::size_t RedoDepth() const { return redo_.Size(); }
     // The option start-up selects for a value as the IDE reads it.
     int OptionFor(std::wstring_view stored) const;
     // What a written value is given back as, once the IDE reads it.
@@ -153,30 +205,43 @@ class Session {
     std::wstring TipText(int option, bool console, bool exx, std::wstring_view storedNow) const;
 
   private:
-    enum class Command { Apply, Edit, Clear, Undo };
+    enum class Command { Apply, Edit, Clear, Undo, Redo, Toolchain };
     struct PendingWrite {
         Command command;
-        std::wstring value;
+        std::vector<KeyValue> values;
+    };
+    struct ToolchainOffer {
+        std::vector<ToolchainItem> items;
+        ToolchainsListed listed;
     };
 
-    Effects Write(Command command, std::wstring value);
-    int OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const;
+    Effects Write(Command command, std::vector<KeyValue> values);
+    Effects WriteBack(Command command, const std::optional<IniValues>& stored);
+    Effects Keep(const KeepPressed& event);
+    void NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
+                      Effects& effects);
     static effect::Show FailureOf(Command command);
     std::optional<int> OptionAfter(const PendingWrite& write, bool ok) const;
-    void FollowOutsideChange(const std::wstring& stored, Effects& effects);
-    void ForgetOwnWrites(Effects& effects);
+    int OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const;
+    void FollowOutsideChange(const IniValues& stored, Effects& effects);
+    void ForgetStepsHolding(IniKey key);
+    void ShowHistory(Effects& effects) const;
     void WatchPresetFile(const Ticked& event, Effects& effects);
     int SelectionAfterRebuild(const std::vector<std::wstring>& presets) const;
+    const std::wstring& Followed(IniKey key) const { return followed_[IndexOf(key)]; }
 
     CodePageTrip codePage_;
     std::vector<std::wstring> presets_;
     int selected_;
-    std::wstring followed_; // the stored value the selection last followed, or own last write
-    std::optional<std::wstring> storedSeenOnce_;
+    IniValues followed_; // the stored values as last seen, or as own writes left them
+    std::optional<IniValues> storedSeenOnce_;
     HostWatchState host_;
-    std::string statusShown_;
+    std::wstring statusShown_;
     UndoHistory undo_;
+    UndoHistory redo_;
     std::optional<PendingWrite> pending_;
+    std::optional<ToolchainOffer> toolchains_;
+    std::optional<std::wstring> kept_; // a kept preset's text, selected once the options show it
     // MarlwickIII.ini: the stamp of the presets shown and a new one seen at one tick; whether the
     // file may have changed under an unchanged stamp; the stamp of the read asked for and whether
     // it was asked for a new stamp; texts read once under an unchanged stamp, taken when the next

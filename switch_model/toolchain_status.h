@@ -4,4 +4,6 @@
 #include <string>
 #include <string_view>
 
-std::string ToolchainStatusText(std::string_view compilerPath);
+// Cut out of the wide path, so that a trail byte of a double-byte character is never taken for a
+// separator.
+std::wstring ToolchainStatusText(std::wstring_view compilerPath);

@@ -1,22 +1,30 @@
-// What the program's own writes replaced, newest last, for Ctrl+Z to write back.
+// What the program's own writes replaced, newest last: a step each, the keys it changed with the
+// values that take them back (or, for redo, forward again).
 #pragma once
 
 #include <cstddef>
 #include <deque>
-#include <string>
+#include <vector>
+
+#include "ini_keys.h"
+
+using HistoryStep = std::vector<KeyValue>;
 
 class UndoHistory {
   public:
     static constexpr std::size_t kLimit = 32;
 
     // Beyond the limit the oldest goes.
-    void Push(std::wstring replaced);
-    bool Empty() const { return values_.empty(); }
-    std::size_t Size() const { return values_.size(); }
-    const std::wstring& Newest() const { return values_.back(); }
-    void DropNewest() { values_.pop_back(); }
-    void Clear() { values_.clear(); }
+    void Push(HistoryStep step);
+    bool Empty() const { return steps_.empty(); }
+    std::size_t Size() const { return steps_.size(); }
+    const HistoryStep& Newest() const { return steps_.back(); }
+    void DropNewest() { steps_.pop_back(); }
+    void Clear() { steps_.clear(); }
+    // Drops the newest step that holds the key, with every step older than it: writing any of
+    // them back would overwrite what another program stored there.
+    void ForgetThrough(IniKey key);
 
   private:
-    std::deque<std::wstring> values_;
+    std::deque<HistoryStep> steps_;
 };

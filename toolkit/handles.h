@@ -45,6 +45,7 @@ using UniqueBrush = UniqueOwner<HBRUSH, &DeleteObject>;
 using UniqueIcon = UniqueOwner<HICON, &DestroyIcon>;
 using UniqueModule = UniqueOwner<HMODULE, &FreeLibrary>;
 using UniqueAccel = UniqueOwner<HACCEL, &DestroyAcceleratorTable>;
+using UniqueMenu = UniqueOwner<HMENU, &DestroyMenu>;
 using UniqueFile = UniqueOwner<HANDLE, &CloseHandle, true>;
 using UniqueFind = UniqueOwner<HANDLE, &FindClose, true>;
 

@@ -101,8 +101,9 @@ class World {
         lock.reset();
         squatter.reset();
         for (const Process& process : processes_)
-            if (const UniqueHandle byId(
-                    OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, process.id));
+            adopted.push_back(process.id);
+        for (const DWORD id : adopted)
+            if (const UniqueHandle byId(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, 0, id));
                 byId) {
                 TerminateProcess(byId.get(), 1);
                 WaitForSingleObject(byId.get(), support::kWaitMs);
@@ -154,6 +155,7 @@ class World {
     }
 
     Process* app = nullptr;
+    std::vector<DWORD> adopted; // started by the program, ended here too
     HWND main = nullptr, ide = nullptr, third = nullptr, editBox = nullptr;
     UniqueFile lock;
     UniqueHandle squatter; // an object that holds the name of the program's mutex
@@ -354,14 +356,25 @@ STEP(Tick, (), {
 
 // ---- Files and boxes ----
 
-STEP(Stored, (std::wstring value), {
-    const auto stored = [&] { return support::CompilerValue(w.Ini(), L"CompilerSwitches"); };
+STEP(Stored, (std::wstring value, const wchar_t* key = L"CompilerSwitches"), {
+    const auto stored = [&] { return support::CompilerValue(w.Ini(), key); };
     EXPECT_TRUE(WaitUntil([&] { return stored() == value; }))
-        << "CompilerSwitches holds \"" << support::Utf8(stored().value_or(L"(no key)")) << "\"";
+        << support::Utf8(key) << " holds \"" << support::Utf8(stored().value_or(L"(no key)"))
+        << "\"";
 })
 
-STEP(File, (const wchar_t* name, Bytes bytes),
-     { EXPECT_EQ(support::ReadBytes(w.Tools(name)), bytes); })
+// Empty files, and the folders they lie in, below the flow's root (the IDE's folder).
+STEP(Made, (std::vector<std::wstring> files), {
+    for (const std::wstring& file : files) {
+        std::filesystem::create_directories((w.Root() / file).parent_path());
+        support::WriteBytes(w.Root() / file, "");
+    }
+})
+
+STEP(File, (const wchar_t* name, Bytes bytes), {
+    WaitUntil([&] { return support::ReadBytes(w.Tools(name)) == bytes; });
+    EXPECT_EQ(support::ReadBytes(w.Tools(name)), bytes);
+})
 
 // The steps create, delete and change no file.
 STEP(Unchanged, (std::vector<Step> steps), {
@@ -498,49 +511,124 @@ STEP(ReleaseBoxes, (), { w.ReleaseBoxes(); })
 
 // A key typed into the window of the program that is in front, Ctrl held down when asked, once no
 // box keeps it from taking input.
-STEP(Typed, (BYTE key, bool ctrl = false), {
+STEP(Typed, (BYTE key, bool ctrl = false, bool shift = false), {
     ASSERT_TRUE(WaitUntil([&] {
         DWORD front = 0;
         GetWindowThreadProcessId(GetForegroundWindow(), &front);
         return front == w.app->id && IsWindowEnabled(GetForegroundWindow());
     })) << "no window of the program is in front and takes input";
     std::vector<std::pair<BYTE, DWORD>> events = {{key, 0}, {key, KEYEVENTF_KEYUP}};
-    if (ctrl) {
-        events.insert(events.begin(), {VK_CONTROL, 0});
-        events.emplace_back(VK_CONTROL, KEYEVENTF_KEYUP);
-    }
+    for (const auto& [modifier, held] : {std::pair{VK_CONTROL, ctrl}, {VK_SHIFT, shift}})
+        if (held) {
+            events.insert(events.begin(), {static_cast<BYTE>(modifier), 0});
+            events.emplace_back(static_cast<BYTE>(modifier), KEYEVENTF_KEYUP);
+        }
     for (const auto& [pressed, flags] : events)
         keybd_event(pressed, static_cast<BYTE>(MapVirtualKeyW(pressed, MAPVK_VK_TO_VSC)), flags, 0);
 })
 
-STEP(UndoFromMenu, (), { PostMessageW(w.main, WM_SYSCOMMAND, kUndoMenuCommand, 0); })
-
 // The system menu's last item, the undo item, as the menu shows it opened from the window in
 // front (Alt+Space): greyed text has no dark pixels.
-STEP(UndoItem, (bool enabled), {
+// The program's popup menu on show.
+HWND MenuOf(const World& w) {
+    const HWND menu = FindWindowOf(w.app->id, L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// The system menu opened from the window in front (Alt+Space), as a person would. Under load
+// Wine now and then lets the first Alt+Space pass; a person presses it again.
+STEP(SystemMenu, (), {
+    SetCursorPos(0, 0); // an item under the pointer shows highlighted
     Front (&World::main)(w);
-    HWND menu = nullptr;
-    const auto menuShows = [&] {
-        menu = FindWindowOf(w.app->id, L"#32768", nullptr);
-        return menu && IsWindowVisible(menu);
-    };
-    // Under load Wine now and then lets the first Alt+Space pass; a person presses it again.
     bool shows = false;
     for (int attempt = 0; attempt < 5 && !shows; ++attempt) {
         PostMessageW(w.main, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-        shows = WaitUntil(menuShows, support::kWaitMs / 5);
+        shows = WaitUntil([&] { return MenuOf(w); }, support::kWaitMs / 5);
     }
     ASSERT_TRUE(shows) << "the system menu did not open";
-    RECT item = RectOf(menu);
-    InflateRect(&item, -3, -3); // the menu's frame
-    item.top = item.bottom - GetSystemMetrics(SM_CYMENUSIZE);
-    EXPECT_TRUE(WaitUntil([&] {
-        const auto [first, last] = Ink(item);
-        return (first <= last) == enabled;
-    })) << "the undo item is "
-        << (enabled ? "greyed" : "enabled");
+})
+
+STEP(MenuEnds, (), {
     Send(w.main, WM_CANCELMODE); // ends the menu's own message loop
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); })) << "the menu stays open";
+    ASSERT_TRUE(WaitUntil([&] { return !MenuOf(w); })) << "the menu stays open";
+})
+
+// The undo (4) and redo (3) items of the system menu, counted up from its last, as the menu
+// shows them: each item's text a band of rows with ink, dark unless greyed.
+STEP(MenuItem, (int fromLast, bool enabled), {
+    SystemMenu()(w);
+    const auto isDark = [](COLORREF c, int below) {
+        return GetRValue(c) + GetGValue(c) + GetBValue(c) < below;
+    };
+    EXPECT_TRUE(WaitUntil([&] {
+        RECT r = RectOf(MenuOf(w));
+        InflateRect(&r, -8, -3); // the menu's frame and its side margins
+        const Canvas copy(r.right - r.left, r.bottom - r.top);
+        BitBlt(copy.dc(), 0, 0, r.right - r.left, r.bottom - r.top, WindowDc(nullptr).get(), r.left,
+               r.top, SRCCOPY);
+        // A band ends at three blank rows: a glyph may leave one blank row inside its text.
+        int band = -1, blank = 3;
+        bool dark = false;
+        for (int y = r.bottom - r.top - 1; y >= 0 && band <= fromLast; --y) {
+            bool ink = false, darkInk = false;
+            for (int x = 0; x < r.right - r.left; ++x) {
+                ink = ink || isDark(copy(x, y), 500);
+                darkInk = darkInk || isDark(copy(x, y), 384);
+            }
+            band += ink && blank >= 3;
+            blank = ink ? 0 : blank + 1;
+            dark = dark || (band == fromLast && darkInk);
+        }
+        return dark == enabled;
+    })) << "item "
+        << fromLast << " from the last is " << (enabled ? "greyed" : "enabled");
+    MenuEnds()(w);
+})
+
+Step UndoItem(bool enabled) {
+    return MenuItem(4, enabled);
+}
+
+// A command of the system menu, as choosing its item sends it.
+STEP(SystemCommand, (int command), { PostMessageW(w.main, WM_SYSCOMMAND, command, 0); })
+
+// A click on the status bar opens a menu above it, from its left end.
+STEP(ToolchainMenu, (), {
+    Front (&World::main)(w);
+    const RECT bar = RectOf(GetDlgItem(w.main, kStatusBarId));
+    SetCursorPos((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return MenuOf(w); })) << "no menu";
+    const RECT menu = RectOf(MenuOf(w));
+    EXPECT_TRUE(menu.left == bar.left && menu.bottom == bar.top)
+        << "the menu's bottom left is at " << menu.left << ", " << menu.bottom << ", not at "
+        << bar.left << ", " << bar.top;
+})
+
+// Keys pressed once the menu is open; the menu ends with the last.
+STEP(MenuKeys, (std::vector<BYTE> keys), {
+    ASSERT_TRUE(WaitUntil([&] { return MenuOf(w); })) << "no menu";
+    for (const BYTE key : keys)
+        for (const DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}})
+            keybd_event(key, static_cast<BYTE>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)), flags, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !MenuOf(w); })) << "the menu stays open";
+})
+
+// A window of another program shows the file: the user's editor, started by the program.
+STEP(EditorShows, (const wchar_t* file), {
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));)
+            if (IsWindowVisible(window) && TextOf(window).find(file) != std::wstring::npos &&
+                window != w.main)
+                editor = window;
+        return editor;
+    })) << "no editor shows "
+        << support::Utf8(file);
+    DWORD id = 0;
+    GetWindowThreadProcessId(editor, &id);
+    w.adopted.push_back(id);
 })
 
 // The keys the IDE received since the last such step, as "down 0x10 up 0x10 ...".
@@ -715,6 +803,11 @@ std::string Utf16(std::wstring_view text) {
     return bytes;
 }
 
+// The sample presets the program makes MarlwickIII.ini of.
+Bytes Sample() {
+    return support::ReadBytes(FromHost(E2E_SAMPLE_PRESETS));
+}
+
 const std::string kNoSelection =
     "No valid radio button has been selected. | MWK III | 0x2030 | 8 | MWK III shown";
 const std::wstring kJose = L"-i C:\\Jos\u00e9";
@@ -808,12 +901,39 @@ const Flow kFlows[] = {
       Selected(1001), Click(1002), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse " + kJose), CloseApp(),
       Presets("-gen gcc -O 2\r\n-i C:\\Jos\xC3\xA9\r\n"), Start(), Options({L"-gen gcc -O 2", kJose}),
       Selected(1002), Shown({"No preset match. | MWK | 0x2030 | 8 | MWK III hidden"})}},
-    {"CtrlZAndTheSystemMenuWriteBackTheUtilitysOwnChangesNewestFirst", {},
-     {Start(), UndoItem(false), Click(1002), Press(kApplyId), Press(kClearId), UndoItem(true),
+    {"UndoAndRedoFromTheirKeysAndTheSystemMenu", {},
+     {Start(), UndoItem(false), MenuItem(3, false), Click(1002), Press(kApplyId), Press(kClearId), UndoItem(true),
       Front(&World::main), Typed('Z', true), Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 3"), Selected(1002),
-      UndoFromMenu(), Stored(kStored), Selected(1001), UndoItem(false), EditOpen(), Typed('X'),
-      Text(kEditFieldId, L"x", true), Typed('Z', true), Text(kEditFieldId, kStored, true), EditLeave(Leave::Cancel),
-      Stored(kStored), Shown({})}},
+      SystemCommand(kUndoMenuCommand), Stored(kStored), Selected(1001), UndoItem(false), MenuItem(3, true),
+      Front(&World::main), Typed('Y', true), Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 3"), Selected(1002),
+      MenuItem(3, true), Typed('Z', true, true), Stored(L""), Selected(kNoPreset), UndoItem(true), MenuItem(3, false), Typed('Z', true),
+      SystemCommand(kRedoMenuCommand), Stored(L""), EditOpen(), Typed('X'), Text(kEditFieldId, L"x", true),
+      Typed('Z', true), Text(kEditFieldId, L"", true), EditLeave(Leave::Cancel), Stored(L""), Shown({})}},
+    {"TheToolchainMenuChangesOnlyTheToolchainFolderOfBothCompilers", {},
+     {Made({L"Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L"Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe",
+            L"Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe", L"Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc64.exe",
+            L"Toolchains\\docs\\readme.txt"}),
+      Write(L"FBWINCompiler32", L".\\Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe"),
+      Write(L"FBWINCompiler64", L".\\toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\FBC64.EXE"), Start(),
+      Status(L" fbc 1.10.1 / gcc 9.3.0"), ToolchainMenu(), MenuKeys({VK_ESCAPE}),
+      ToolchainMenu(), MenuKeys({VK_DOWN, VK_DOWN, VK_RETURN}), Status(L" fbc 1.09.0 / gcc 5.2"),
+      Stored(L".\\Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe", L"FBWINCompiler32"),
+      Stored(L".\\toolchains\\FreeBASIC-1.09.0-gcc-5.2\\FBC64.EXE", L"FBWINCompiler64"), Stored(kStored),
+      Front(&World::main), Typed('Z', true), Status(L" fbc 1.10.1 / gcc 9.3.0"),
+      Stored(L".\\toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\FBC64.EXE", L"FBWINCompiler64"),
+      Lock(true), SystemCommand(kToolchainMenuCommand), MenuKeys({VK_DOWN, VK_DOWN, VK_RETURN}), Lock(false),
+      Shown({"Error5 | MWK III | 0x2030 | 8 | MWK III shown"}), Status(L" fbc 1.10.1 / gcc 9.3.0"),
+      Stored(L".\\Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L"FBWINCompiler32")}},
+    {"EditPresetsOpensTheFileInTheUsersEditorAndMakesItWhenMissing", {},
+     {Start(), Presets({}), SystemCommand(kEditPresetsMenuCommand), File(L"MarlwickIII.ini", Sample()),
+      EditorShows(L"MarlwickIII.ini")}},
+    {"KeepStoredValueAddsItAsTheLastPreset", {.exx = ""},
+     {Start(), Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -O1,-g"), Selected(kNoPreset),
+      SystemMenu(), Typed('K'),
+      File(L"MarlwickIII.ini", "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n\"-O1,-g\"\r\n"),
+      Options({L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas", L"-O1,-g"}), Selected(1005),
+      Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -O1,-g"), SystemCommand(kKeepPresetMenuCommand),
+      Shown({"'CompilerSwitches' is a preset already. | MWK III | 0x2030 | 8 | MWK III shown"})}},
     {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {.holdBoxes = true},
      {Start(), Click(1002), Press(kApplyId), UndoItem(true), Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"),
       Selected(1004), UndoItem(false), Lock(true), Post(kClearId), Shown({"Error3 | MWK III | 0x2030 | 8 | MWK III shown"}),

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <utility>
 
+#include "preset_file.h"
 #include "presets.h"
 #include "session.h"
 #include "stored_value.h"
@@ -16,6 +17,8 @@ namespace {
 constexpr std::uint64_t kTick = 1'000'000; // 100 ms in the units of a file stamp
 constexpr std::uint64_t kSecond = 10'000'000;
 constexpr std::size_t kHistoryLimit = 32;
+constexpr std::size_t kSwitches = IndexOf(IniKey::CompilerSwitches);
+using Steps = std::vector<HistoryStep>;
 
 // A code page that lacks every character beyond U+00FF, one byte a character.
 std::wstring CodePage(std::wstring_view value, std::size_t maxBytes) {
@@ -26,8 +29,11 @@ std::wstring CodePage(std::wstring_view value, std::size_t maxBytes) {
 }
 
 // The IDE's read of 511 of them.
-std::wstring IdeReads(std::wstring_view whole) {
-    return CodePage(whole, 511);
+IniValues IdeReads(const IniValues& whole) {
+    IniValues read;
+    for (std::size_t key = 0; key < kIniKeyCount; ++key)
+        read[key] = CodePage(whole[key], 511);
+    return read;
 }
 
 // What the profile functions give back whole once the value is written.
@@ -37,9 +43,40 @@ std::wstring StoredWhole(std::wstring_view written) {
 
 const std::wstring kTexts[] = {L"-gen gcc", L"-gen gas",         L"-O2 ",      L"-gen clang -O3",
                                L"",         L"\"-gen gcc, -g\"", L"-d \u00e9", L"-d \u6f22"};
+const ToolchainFolder kToolchains[] = {{L"FreeBASIC-1.10.1-gcc-9.3", true, true},
+                                       {L"fbc-1.09", true, false},
+                                       {L"FreeBASIC-1.08-gcc-5.2", true, true},
+                                       {L"docs", false, false}};
 
 std::wstring Text(unsigned choice) {
     return kTexts[choice % std::size(kTexts)];
+}
+
+// What the reader gives back of an item written on a line of its own.
+std::wstring ReadBack(std::wstring_view item) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t unit : item)
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    std::string_view rest = bytes;
+    const PresetFileText file = ReadPresetFile([&] { return std::exchange(rest, {}); },
+                                               [](std::string_view) { return std::wstring(); });
+    return file.presets.empty() ? L"" : file.presets.front();
+}
+
+// What another program stored there is never written over: the newest step holding the key goes,
+// with all before it.
+void ForgetThrough(Steps& steps, std::size_t key) {
+    const auto newest = std::find_if(steps.rbegin(), steps.rend(), [key](const HistoryStep& step) {
+        return std::any_of(step.begin(), step.end(),
+                           [key](const KeyValue& value) { return IndexOf(value.key) == key; });
+    });
+    steps.erase(steps.begin(), newest.base());
+}
+
+void Push(Steps& steps, HistoryStep step) {
+    steps.push_back(std::move(step));
+    if (steps.size() > kHistoryLimit)
+        steps.erase(steps.begin());
 }
 
 class World {
@@ -48,7 +85,7 @@ class World {
         : fileHeld_(heldAtStart),
           session_(CodePage, heldAtStart ? std::nullopt : std::optional(fileTexts_), fileStamp_) {
         shownPresets_ = session_.Presets();
-        everStored_.insert(IdeReads(stored_));
+        NoteStored();
         Apply(session_.On(Started{IdeReads(stored_)}));
     }
 
@@ -61,6 +98,8 @@ class World {
     }
 
   private:
+    enum class Doing { Nothing, OwnWrite, Undo, Redo };
+
     void Expect(bool kept, const std::string& promise) {
         if (!kept && failure_.empty())
             failure_ = promise;
@@ -77,15 +116,25 @@ class World {
             return Pick(1 + h.arg % static_cast<int>(shownPresets_.size() + 1));
         case Happening::Apply: {
             const int before = shownOption_;
-            Apply(session_.On(ApplyPressed{(h.arg & 1) != 0, (h.arg & 2) != 0}));
+            Command(Doing::OwnWrite, ApplyPressed{(h.arg & 1) != 0, (h.arg & 2) != 0});
             return Expect(shownOption_ == before, "Apply moved the selection");
         }
         case Happening::Edit:
             return Edit(h.arg);
         case Happening::Clear:
-            return Clear();
+            Command(Doing::OwnWrite, ClearPressed{});
+            pick_.reset();
+            kept_.reset();
+            return Expect(shownOption_ == static_cast<int>(shownPresets_.size()) + 1,
+                          "after Clear \"No preset used\" is not selected");
         case Happening::Undo:
-            return Undo();
+            return WriteBack(Doing::Undo);
+        case Happening::Redo:
+            return WriteBack(Doing::Redo);
+        case Happening::Toolchain:
+            return Toolchain(h.arg);
+        case Happening::Keep:
+            return Keep(h.arg);
         case Happening::IdeStores:
             return IdeStores(h.arg);
         case Happening::Rewrite:
@@ -109,6 +158,13 @@ class World {
         }
     }
 
+    void Command(Doing doing, const Event& event) {
+        doing_ = doing;
+        written_ = false;
+        Apply(session_.On(event));
+        doing_ = Doing::Nothing;
+    }
+
     void Tick() {
         now_ += kTick;
         const bool halfWritten = std::exchange(halfWritten_, false);
@@ -119,27 +175,29 @@ class World {
             cleanFileTicks_ = 0;
         else if (!boxOpen && !minimised_)
             ++cleanFileTicks_;
+        IniValues ini = iniHeld_ ? lastRead_ : IdeReads(stored_);
+        if (halfWritten && !iniHeld_)
+            ini[kSwitches] = L"-w all -f" + std::to_wstring(now_);
+        lastRead_ = ini;
         const Effects effects = session_.On(Ticked{
-            .stored = iniHeld_      ? std::nullopt
-                      : halfWritten ? std::optional(L"-w all -f" + std::to_wstring(now_))
-                                    : std::optional(IdeReads(stored_)),
-            .compilerPath = "C:\\FreeBASIC-1.10.1-gcc-9.3.0\\fbc32.exe",
+            .ini = ini,
+            .iniCurrent = !iniHeld_,
             .presetFile = fileStamp_,
             .now = now_,
             .host = {.hostFound = true, .messageBoxOpen = boxOpen, .hostOrSelfInFront = true},
             .boxOpen = boxOpen,
             .minimised = minimised_});
-        for (const Effect& effect : effects) {
-            const auto* history = std::get_if<effect::History>(&effect);
-            Expect(outsidePending_ || (!std::holds_alternative<effect::Select>(effect) &&
-                                       !(history && !history->canUndo)),
+        for (const Effect& effect : effects)
+            Expect(!outsideKeys_.empty() || (!std::holds_alternative<effect::Select>(effect) &&
+                                             !std::holds_alternative<effect::History>(effect)),
                    "a tick took what no other program stored for an outside change");
-        }
         Apply(effects);
-        if (outsidePending_ && cleanReads_ >= 2) {
-            Expect(shownOption_ == StartupChoice() && !session_.CanUndo(),
-                   "an outside change seen at two ticks was not followed, or undo kept values");
-            outsidePending_ = false;
+        if (!outsideKeys_.empty() && cleanReads_ >= 2) {
+            Expect(!outsideKeys_.contains(kSwitches) || shownOption_ == StartupChoice(),
+                   "an outside change seen at two ticks was not followed");
+            if (outsideKeys_.contains(kSwitches))
+                kept_.reset();
+            outsideKeys_.clear();
         }
         if (cleanFileTicks_ >= 3)
             Expect(shownPresets_ == fileTexts_, "the options do not show the preset file");
@@ -150,7 +208,8 @@ class World {
         Apply(session_.On(Picked{option}));
         shownOption_ = option;
         pick_.reset();
-        if (option <= static_cast<int>(shownPresets_.size()) && !outsidePending_)
+        kept_.reset();
+        if (option <= static_cast<int>(shownPresets_.size()) && !outsideKeys_.contains(kSwitches))
             pick_ = shownPresets_[static_cast<std::size_t>(option - 1)];
     }
 
@@ -162,56 +221,90 @@ class World {
         for (int i = 0; i < (arg >> 2 & 3); ++i)
             Tick();
         if (arg & 0x10)
-            IdeStores(arg >> 5);
+            IdeStores(arg & 0x7F);
         --box_;
         const std::wstring texts[] = {L"", ComposeSwitches(Text(arg >> 5), arg & 0x80, false),
                                       L" \"-gen gcc, -g\" ", std::wstring(600, L'x')};
         const std::wstring& text = texts[arg & 3];
         const int before = shownOption_;
-        written_ = false;
-        Apply(session_.On(EditClosed{text}));
+        Command(Doing::OwnWrite, EditClosed{text});
         if (text.empty())
             return Expect(shownOption_ == before, "a cancelled Edit moved the selection");
         pick_.reset();
+        kept_.reset();
         Expect(!written_ || shownOption_ == StartupChoice(),
                "after Edit the selection is not the one start-up would make");
     }
 
-    void Clear() {
-        Apply(session_.On(ClearPressed{}));
-        pick_.reset();
-        Expect(shownOption_ == static_cast<int>(shownPresets_.size()) + 1,
-               "after Clear \"No preset used\" is not selected");
+    // An IDE change not yet seen at two ticks is seen now, unless the file cannot be read.
+    void WriteBack(Doing doing) {
+        const bool switchesChanged = !iniHeld_ && outsideKeys_.contains(kSwitches);
+        if (!iniHeld_)
+            outsideKeys_.clear();
+        const std::optional<IniValues> stored =
+            iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_));
+        const int before = shownOption_;
+        if (doing == Doing::Undo)
+            Command(doing, UndoPressed{stored});
+        else
+            Command(doing, RedoPressed{stored});
+        const bool moves = switchesChanged || (written_ && wroteSwitches_);
+        if (moves) {
+            pick_.reset();
+            kept_.reset();
+        }
+        Expect(moves ? shownOption_ == StartupChoice() : shownOption_ == before,
+               "after undo or redo the selection is not the one start-up would make");
+    }
+
+    void Toolchain(std::uint8_t arg) {
+        const int before = shownOption_;
+        Apply(session_.On(ToolchainsListed{stored_[IndexOf(IniKey::Compiler32)],
+                                           stored_[IndexOf(IniKey::Compiler64)],
+                                           L"C:\\TC",
+                                           {std::begin(kToolchains), std::end(kToolchains)}}));
+        Expect(offered_ == std::size(kToolchains), "the menu does not offer every toolchain");
+        const std::size_t item = arg % (offered_ + 1);
+        Command(Doing::OwnWrite,
+                ToolchainPicked{item < offered_ ? std::optional(item) : std::nullopt});
+        Expect(shownOption_ == before, "picking a toolchain moved the selection");
     }
 
     // An IDE change not yet seen at two ticks is seen now, unless the file cannot be read.
-    void Undo() {
-        const bool outsideChange = !iniHeld_ && std::exchange(outsidePending_, false);
-        undoing_ = true;
-        written_ = false;
-        Apply(session_.On(UndoPressed{iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_))}));
-        undoing_ = false;
-        if (written_)
-            pick_.reset();
-        Expect(!(written_ || outsideChange) || shownOption_ == StartupChoice(),
-               "after undo the selection is not the one start-up would make");
+    void Keep(std::uint8_t arg) {
+        const bool switchesChanged = !iniHeld_ && outsideKeys_.contains(kSwitches);
+        if (!iniHeld_)
+            outsideKeys_.clear();
+        if (switchesChanged)
+            kept_.reset();
+        const std::optional<IniValues> stored =
+            iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_));
+        Apply(session_.On(KeepPressed{stored, (arg & 1) != 0, (arg & 2) != 0,
+                                      fileHeld_ ? std::nullopt : std::optional(fileTexts_)}));
+        Expect(!switchesChanged || shownOption_ == StartupChoice(),
+               "an outside change seen by Keep was not followed");
     }
 
-    // The IDE stores a value never stored before in this story, sometimes one of a preset; not
-    // while another program holds the file.
+    // The IDE stores a value never stored under the key before in this story, so that undo can
+    // tell: for CompilerSwitches sometimes
+    // one of a preset. Not while another program holds the file.
     void IdeStores(std::uint8_t arg) {
         if (iniHeld_)
             return;
-        std::wstring value = ComposeSwitches(Text(arg >> 1), arg & 1, arg & 0x40);
-        if (!everStored_.insert(IdeReads(StoredWhole(value))).second)
-            value = L"-d ide" + std::to_wstring(everStored_.size());
-        everStored_.insert(IdeReads(StoredWhole(value)));
-        if (IdeReads(StoredWhole(value)) == IdeReads(stored_))
-            return;
-        stored_ = StoredWhole(value);
-        replaced_.clear();
-        pick_.reset();
-        outsidePending_ = true;
+        const std::size_t key = arg >> 6 == 3 ? kSwitches : arg >> 6;
+        IniValues next = stored_;
+        next[key] = key == kSwitches ? ComposeSwitches(Text(arg >> 1), arg & 1, arg & 0x20)
+                                     : L"C:\\TC\\ide\\fbc.exe";
+        next[key] = StoredWhole(next[key]);
+        while (everStored_.contains({key, IdeReads(next)[key]}))
+            next[key] = L"-d ide" + std::to_wstring(everStored_.size());
+        stored_ = next;
+        NoteStored();
+        ForgetThrough(undo_, key);
+        ForgetThrough(redo_, key);
+        if (key == kSwitches)
+            pick_.reset();
+        outsideKeys_.insert(key);
         cleanReads_ = 0;
     }
 
@@ -226,6 +319,11 @@ class World {
         cleanFileTicks_ = 0;
     }
 
+    void NoteStored() {
+        for (std::size_t key = 0; key < kIniKeyCount; ++key)
+            everStored_.insert({key, IdeReads(stored_)[key]});
+    }
+
     int StartupChoice() const {
         Session fresh(CodePage, shownPresets_, std::nullopt);
         fresh.On(Started{IdeReads(stored_)});
@@ -233,9 +331,11 @@ class World {
     }
 
     void CheckAlways() {
-        Expect(session_.UndoDepth() <= kHistoryLimit &&
-                   (outsidePending_ || session_.UndoDepth() == replaced_.size()),
-               "undo keeps more or fewer values than own writes replaced, or more than 32");
+        const bool seen = outsideKeys_.empty();
+        Expect(session_.UndoDepth() <= kHistoryLimit && session_.RedoDepth() <= kHistoryLimit &&
+                   (!seen ||
+                    (session_.UndoDepth() == undo_.size() && session_.RedoDepth() == redo_.size())),
+               "undo or redo keeps more or fewer steps than own writes left, or more than 32");
         Expect(session_.Selected() == shownOption_ && session_.Presets() == shownPresets_,
                "the session and the window disagree");
         if (pick_ &&
@@ -251,26 +351,41 @@ class World {
             std::visit([this](const auto& e) { Do(e); }, effect);
     }
 
+    // Undo and redo write back exactly the step on top of their stack; an own write keeps what it
+    // replaced when it changed something, and empties redo.
     void Do(const effect::Write& write) {
         Expect(box_ == 0, "wrote while a box was open");
-        const std::wstring before = stored_;
+        const IniValues before = stored_;
         const bool ok = !iniHeld_;
-        if (ok)
-            stored_ = StoredWhole(write.value);
-        if (undoing_ && ok) {
-            Expect(!replaced_.empty() && write.value == replaced_.back(),
-                   "undo did not write back what the newest own write replaced");
-            if (!replaced_.empty())
-                replaced_.pop_back();
-        } else if (!undoing_ && ok && IdeReads(before) != IdeReads(stored_)) {
-            replaced_.push_back(before);
-            if (replaced_.size() > kHistoryLimit)
-                replaced_.erase(replaced_.begin());
+        HistoryStep back;
+        for (const KeyValue& value : write.values) {
+            back.push_back({value.key, before[IndexOf(value.key)]});
+            if (ok)
+                stored_[IndexOf(value.key)] = StoredWhole(value.value);
         }
-        everStored_.insert(IdeReads(stored_));
+        Steps& from = doing_ == Doing::Redo ? redo_ : undo_;
+        Steps& to = doing_ == Doing::Redo ? undo_ : redo_;
+        if (ok && doing_ != Doing::OwnWrite) {
+            Expect(!from.empty() && write.values == from.back(),
+                   "undo or redo did not write back the step on top of its stack");
+            if (!from.empty())
+                from.pop_back();
+            Push(to, back);
+        } else if (ok) {
+            redo_.clear();
+            if (IdeReads(before) != IdeReads(stored_))
+                Push(undo_, back);
+        }
+        NoteStored();
         written_ = ok;
-        outsidePending_ = outsidePending_ && !ok;
-        Apply(session_.On(WriteDone{ok, before}));
+        wroteSwitches_ = write.values.front().key == IniKey::CompilerSwitches;
+        for (const KeyValue& value : write.values)
+            if (ok)
+                outsideKeys_.erase(IndexOf(value.key));
+        std::vector<std::wstring> replaced;
+        for (const KeyValue& value : back)
+            replaced.push_back(value.value);
+        Apply(session_.On(WriteDone{ok, replaced}));
     }
     void Do(const effect::Select& select) {
         Expect(select.option >= 1 && select.option <= static_cast<int>(shownPresets_.size()) + 1,
@@ -289,7 +404,8 @@ class World {
     }
     void Do(const effect::SetMarkers&) {}
     void Do(const effect::AskForValue&) { asked_ = true; }
-    // A selection whose preset is gone becomes the one start-up would make.
+    // A selection whose preset is gone becomes the one start-up would make, and a preset just
+    // kept shows selected.
     void Do(const effect::ReadPresetFile&) {
         Expect(box_ == 0 && !minimised_, "read the preset file while a box was open or minimised");
         const std::vector<std::wstring> before = shownPresets_;
@@ -298,26 +414,56 @@ class World {
                 ? std::optional(before[static_cast<std::size_t>(shownOption_ - 1)])
                 : std::nullopt;
         Apply(session_.On(PresetFileRead{fileHeld_ ? std::nullopt : std::optional(fileTexts_)}));
-        if (shownPresets_ != before && !outsidePending_ &&
-            (!selected || std::find(shownPresets_.begin(), shownPresets_.end(), *selected) ==
-                              shownPresets_.end()))
+        if (shownPresets_ == before)
+            return;
+        const bool gone = !selected || std::find(shownPresets_.begin(), shownPresets_.end(),
+                                                 *selected) == shownPresets_.end();
+        const bool keptShown =
+            kept_ && !outsideKeys_.contains(kSwitches) &&
+            std::find(shownPresets_.begin(), shownPresets_.end(), *kept_) != shownPresets_.end();
+        if (keptShown)
+            Expect(shownOption_ <= static_cast<int>(shownPresets_.size()) &&
+                       shownPresets_[static_cast<std::size_t>(shownOption_ - 1)] == *kept_,
+                   "the kept preset does not show selected");
+        else if (!kept_ && outsideKeys_.empty() && gone)
             Expect(shownOption_ == StartupChoice(),
                    "after the presets changed the selection is not the one start-up would make");
+        if (keptShown)
+            pick_ = kept_;
+        kept_.reset();
+    }
+    void Do(const effect::OfferToolchains& offer) { offered_ = offer.items.size(); }
+    // The item goes on a new last line of the file.
+    void Do(const effect::AppendPreset& append) {
+        const bool ok = !fileHeld_;
+        if (ok) {
+            kept_ = ReadBack(append.item);
+            fileTexts_.push_back(*kept_);
+            fileStamp_ = {now_, fileStamp_.size + append.item.size() + 2};
+            cleanFileTicks_ = 0;
+        }
+        Apply(session_.On(PresetAppended{ok}));
     }
     void Do(const effect::Status&) {}
     void Do(const effect::Host&) {}
     void Do(const effect::History& history) {
-        Expect(history.canUndo == session_.CanUndo(), "the undo item shows the wrong state");
+        Expect(history.canUndo == session_.CanUndo() && history.canRedo == session_.CanRedo(),
+               "the undo or redo item shows the wrong state");
     }
     void Do(const effect::Beep&) {
-        Expect(!undoing_ || replaced_.empty(), "undo had nothing to write back while it had");
+        const Steps& steps = doing_ == Doing::Redo ? redo_ : undo_;
+        Expect(doing_ == Doing::OwnWrite || steps.empty(),
+               "undo or redo had nothing to write back while it had");
     }
 
     // The files and the window.
     std::vector<std::wstring> fileTexts_ = {Text(0), Text(1), Text(2), Text(3)};
     FileStamp fileStamp_{1, 100};
     bool fileHeld_;
-    std::wstring stored_ = StoredWhole(ComposeSwitches(Text(0), false, false));
+    IniValues stored_ = {StoredWhole(ComposeSwitches(Text(0), false, false)),
+                         L"C:\\TC\\FreeBASIC-1.10.1-gcc-9.3\\fbc32.exe",
+                         L"C:\\TC\\FreeBASIC-1.10.1-gcc-9.3\\fbc64.exe"};
+    IniValues lastRead_ = IdeReads(stored_);
     std::uint64_t now_ = 100 * kSecond;
     bool halfWritten_ = false;
     bool iniHeld_ = false;
@@ -325,24 +471,28 @@ class World {
     int box_ = 0;
     std::vector<std::wstring> shownPresets_;
     int shownOption_ = 0;
+    std::size_t offered_ = 0;
     // What the promises are checked against.
-    std::vector<std::wstring> replaced_; // what own writes replaced, newest last
-    std::set<std::wstring> everStored_;
+    Steps undo_;
+    Steps redo_;
+    std::set<std::pair<std::size_t, std::wstring>> everStored_; // no value comes back
+    std::set<std::size_t> outsideKeys_; // changed by the IDE and not yet seen
     std::optional<std::wstring> pick_;
-    bool outsidePending_ = false;
+    std::optional<std::wstring> kept_;
     int cleanReads_ = 0;
     int cleanFileTicks_ = 0;
-    bool undoing_ = false;
+    Doing doing_ = Doing::Nothing;
     bool written_ = false;
+    bool wroteSwitches_ = false;
     bool asked_ = false;
     std::size_t step_ = 0;
     std::string failure_;
     Session session_;
 };
 
-const char* const kNames[] = {"Tick",     "HalfWritten", "Pick",      "Apply",   "Edit",
-                              "Clear",    "Undo",        "IdeStores", "Rewrite", "Hold",
-                              "Minimise", "Held",        "Wait"};
+const char* const kNames[] = {"Tick", "HalfWritten", "Pick",      "Apply", "Edit",      "Clear",
+                              "Undo", "Redo",        "Toolchain", "Keep",  "IdeStores", "Rewrite",
+                              "Hold", "Minimise",    "Held",      "Wait"};
 
 } // namespace
 

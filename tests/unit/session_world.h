@@ -19,7 +19,10 @@ struct Happening {
         Edit,        // arg: the text confirmed, the ticks while the box is open, an IDE change then
         Clear,
         Undo,
-        IdeStores, // arg: a preset's value or one of no preset
+        Redo,
+        Toolchain, // arg: the item picked from the menu, or none
+        Keep,      // arg: the checkboxes
+        IdeStores, // arg: the key; for CompilerSwitches, a preset's value or one of no preset
         Rewrite,   // arg: the presets; with the same stamp when the clock allows
         Hold,      // the preset file is held, or free again; first in a story: held at start
         Minimise,  // or restore

@@ -6,6 +6,7 @@
 #include "preset_file.h"
 #include "presets.h"
 #include "stored_value.h"
+#include "toolchains.h"
 
 namespace {
 
@@ -141,6 +142,38 @@ TEST(PresetFile, ThirtyTwoItemsAtMostAndNoMoreOfTheFileIsRead) {
     ASSERT_EQ(texts.size(), 32u);
     EXPECT_EQ(texts.back(), L"-line");
     EXPECT_LE(piecesAsked, 33) << "the reader went on after its 32nd item";
+}
+
+TEST(Toolchains, TheMenuListsTheFoldersBesideTheCompilerAndAPickChangesOnlyTheFolderName) {
+    const std::vector<ToolchainFolder> found = {
+        {L"fbc-1.09", true, false}, {L"FreeBASIC-1.10", true, true}, {L"docs", false, false}};
+    EXPECT_EQ(ToolchainMenuItems(found, L"C:\\W\\Toolchains\\freebasic-1.10\\fbc32.exe"),
+              (std::vector<ToolchainItem>{{L"docs", false, false},
+                                          {L"fbc-1.09", false, true},
+                                          {L"FreeBASIC-1.10", true, true}}));
+    EXPECT_EQ(ToolchainMenuItems({}, L""), std::vector<ToolchainItem>{});
+    // clang-format off
+    const struct { const wchar_t* stored32; bool exists; const wchar_t* folder; } where[] = {
+        {L"D:\\FB\\Old\\fbc32.exe", true, L"D:\\FB"},
+        {L".\\Toolchains\\Old\\fbc32.exe", true, L"C:\\W\\.\\Toolchains"},
+        {L"D:\\FB\\Old\\fbc32.exe", false, L"C:\\W\\Toolchains"},
+        {L"", true, L"C:\\W\\Toolchains"},
+    };
+    const struct { const wchar_t* stored32; const wchar_t* stored64; bool has64; std::vector<KeyValue> writes; } picks[] = {
+        {L"D:\\FB\\Old\\FBC32.EXE", L"D:/FB/Old/fbc64.exe", true,
+         {{IniKey::Compiler32, L"D:\\FB\\New\\FBC32.EXE"}, {IniKey::Compiler64, L"D:/FB/New/fbc64.exe"}}},
+        {L".\\Toolchains\\Old\\fbc32.exe", L"", true, {{IniKey::Compiler32, L".\\Toolchains\\New\\fbc32.exe"}}},
+        {L"D:\\FB\\Old\\fbc32.exe", L"D:\\FB\\Old\\fbc64.exe", false, {{IniKey::Compiler32, L"D:\\FB\\New\\fbc32.exe"}}},
+        {L"", L"", true, {{IniKey::Compiler32, L"C:\\W\\Toolchains\\New\\fbc32.exe"}}},
+    };
+    // clang-format on
+    for (const auto& w : where)
+        EXPECT_EQ(ToolchainsFolder(w.stored32, L"C:\\W", w.exists), w.folder) << &w - where;
+    for (const auto& p : picks)
+        EXPECT_EQ(
+            ToolchainWrites(p.stored32, p.stored64, {L"New", true, p.has64}, L"C:\\W\\Toolchains"),
+            p.writes)
+            << &p - picks;
 }
 
 } // namespace

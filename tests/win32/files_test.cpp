@@ -53,10 +53,10 @@ class Ini {
     explicit Ini(const path& file) : file_(file.wstring()) {}
     // As start-up and the tick read it: once, then again from the file itself, the profile
     // cache flushed.
-    std::wstring Read() const {
-        const std::wstring first = ReadStoredSwitches(file_);
+    IniValues Read() const {
+        const IniValues first = ReadStoredValues(file_);
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, file_.data());
-        EXPECT_EQ(ReadStoredSwitches(file_), first) << "the second read differs";
+        EXPECT_EQ(ReadStoredValues(file_), first) << "the second read differs";
         return first;
     }
     // Applies the session's answers as the main window does, the writes to the file.
@@ -64,15 +64,15 @@ class Ini {
         Effects all = session.On(event);
         for (std::size_t i = 0; i < all.size(); ++i)
             if (const auto* write = std::get_if<effect::Write>(&all[i])) {
-                const Effects more = session.On(WriteStoredSwitches(file_, write->value));
+                const Effects more = session.On(WriteIniValues(file_, write->values));
                 all.insert(all.end(), more.begin(), more.end());
             }
         return all;
     }
     // Two ticks that read the file as it now stands.
     Effects Ticks(Session& session) const {
-        Effects effects = session.On(Ticked{.stored = Read(), .host = {.hostFound = true}});
-        const Effects second = session.On(Ticked{.stored = Read(), .host = {.hostFound = true}});
+        Effects effects = session.On(Ticked{.ini = Read(), .iniCurrent = true});
+        const Effects second = session.On(Ticked{.ini = Read(), .iniCurrent = true});
         effects.insert(effects.end(), second.begin(), second.end());
         return effects;
     }
@@ -82,15 +82,17 @@ class Ini {
     DynamicWideString file_;
 };
 
+// A selection moved, or undo's steps dropped, as for another program's change.
 bool Follows(const Effects& effects) {
     return std::any_of(effects.begin(), effects.end(), [](const Effect& effect) {
-        return std::holds_alternative<effect::Select>(effect);
+        return std::holds_alternative<effect::Select>(effect) ||
+               std::holds_alternative<effect::History>(effect);
     });
 }
 
 // Written with the real profile functions and read again as start-up and the tick read it:
 // what comes back at the IDE's 511-byte limit and for characters the code page lacks, and for
-// generated preset texts, the session takes neither Apply's nor Edit's write for another
+// generated preset texts, the session takes no write of Apply, Edit or a toolchain for another
 // program's, and start-up finds the preset that Apply's value came from.
 TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
     const support::ScratchFolder scratch;
@@ -98,7 +100,7 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
     const path file = scratch.Root() / L"Settings \u0142\u6f22" / L"WinFBE.ini";
     std::filesystem::create_directories(file.parent_path());
     const Ini ini(file);
-    EXPECT_EQ(ini.Read(), L"") << "no file";
+    EXPECT_EQ(ini.Read()[0], L"") << "no file";
     support::WriteBytes(file, kIni);
     // clang-format off
     const struct { std::wstring written, read; } literal[] = {
@@ -110,8 +112,8 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
     };
     // clang-format on
     for (const auto& [written, read] : literal) {
-        EXPECT_TRUE(WriteCompilerSwitches(ini.Path(), written.c_str()));
-        EXPECT_EQ(ini.Read(), read) << "written: " << support::Utf8(written);
+        EXPECT_TRUE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, written));
+        EXPECT_EQ(ini.Read()[0], read) << "written: " << support::Utf8(written);
     }
     for (const std::wstring& text : PresetTexts()) {
         SCOPED_TRACE("preset text [" + support::Utf8(text) + "]");
@@ -127,11 +129,18 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
             EXPECT_EQ(fresh.Selected(), text.size() < 500 ? 2 : 3) << "ticks " << ticks;
             ini.Feed(session, EditClosed{text});
             EXPECT_FALSE(Follows(ini.Ticks(session))) << "Edit's write taken for another's";
+            ini.Feed(
+                session,
+                ToolchainsListed{L"C:\\TC\\Old\\fbc32.exe", L"", L"C:\\TC", {{text, true, false}}});
+            ini.Feed(session, ToolchainPicked{0});
+            EXPECT_FALSE(Follows(ini.Ticks(session))) << "a toolchain's write taken for another's";
         }
     }
     const UniqueFile lock(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
-    EXPECT_FALSE(WriteCompilerSwitches(ini.Path(), L"-x")) << "a failed write reported as done";
-    EXPECT_FALSE(WriteCompilerSwitches(DynamicWideString(), L"-x")) << "wrote without a path";
+    EXPECT_FALSE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, L"-x"))
+        << "a failed write reported as done";
+    EXPECT_FALSE(WriteIniValue(DynamicWideString(), IniKey::CompilerSwitches, L"-x"))
+        << "wrote without a path";
 }
 
 // Another program may hold WinFBE.ini (a scanner right after a write): the values read before
@@ -147,11 +156,11 @@ TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
             held ? CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                  : INVALID_HANDLE_VALUE);
         RefreshWinFbeIni(ini, FileTimeNow(), reading);
-        return std::pair(reading.switches, reading.current);
+        return std::pair(reading.values[0], reading.current);
     };
     EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gas"), true));
     EXPECT_EQ(refresh(true), std::pair(std::wstring(L"-gen gas"), true)) << "unchanged";
-    ASSERT_TRUE(WriteCompilerSwitches(ini, L"-gen gcc"));
+    ASSERT_TRUE(WriteIniValue(ini, IniKey::CompilerSwitches, L"-gen gcc"));
     EXPECT_EQ(refresh(true), std::pair(std::wstring(L"-gen gas"), false)) << "changed, held";
     EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gcc"), true)) << "free again";
 }
