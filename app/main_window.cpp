@@ -262,9 +262,15 @@ void MainWindow::EditPresets() {
                                                    SizeofResource(nullptr, sample)});
     using Execute = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
     const LoadedLibrary shell(L"shell32.dll");
-    if (const auto open = shell.Find<Execute>("ShellExecuteW"))
-        open(window_.hWindow, L"open", ProgramFilePath(programFolder_, kPresetFileName).data(),
-             nullptr, programFolder_.data(), SW_SHOWNORMAL);
+    const auto open = shell.Find<Execute>("ShellExecuteW");
+    // A result of 32 or less is a failure, as when no program opens the file.
+    if (!open ||
+        reinterpret_cast<INT_PTR>(open(window_.hWindow, L"open",
+                                       ProgramFilePath(programFolder_, kPresetFileName).data(),
+                                       nullptr, programFolder_.data(), SW_SHOWNORMAL)) <= 32) {
+        MessageBoxOpenGuard guard(messageBoxOpen_);
+        ShowProgramMessage(window_.hWindow, messageBoxSize_, L"MarlwickIII.ini cannot be opened.");
+    }
 }
 
 void MainWindow::KeepStoredValue() {

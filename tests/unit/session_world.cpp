@@ -402,7 +402,6 @@ class World {
             Tick();
         --box_;
     }
-    void Do(const effect::SetMarkers&) {}
     void Do(const effect::AskForValue&) { asked_ = true; }
     // A selection whose preset is gone becomes the one start-up would make, and a preset just
     // kept shows selected.
@@ -444,6 +443,7 @@ class World {
         }
         Apply(session_.On(PresetAppended{ok}));
     }
+    void Do(const effect::SetMarkers&) {}
     void Do(const effect::Status&) {}
     void Do(const effect::Host&) {}
     void Do(const effect::History& history) {
