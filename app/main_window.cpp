@@ -318,10 +318,6 @@ void MainWindow::OnWindowMoved() {
 
 // --- The session's answers ---
 
-void MainWindow::Feed(const Event& event) {
-    Apply(session_->On(event));
-}
-
 // An answer may close the window; what follows it then has nothing to act on.
 void MainWindow::Apply(const Effects& effects) {
     for (const Effect& effect : effects) {

@@ -44,7 +44,11 @@ class MainWindow {
     void EditPresets();
     void KeepStoredValue();
 
-    void Feed(const Event& event);
+    // One overload of the session's for each event, so that the program carries no variant of
+    // them all.
+    template <typename SessionEvent> void Feed(const SessionEvent& event) {
+        Apply(session_->On(event));
+    }
     void Apply(const Effects& effects);
     void Perform(const effect::Write& write);
     void Perform(const effect::Select& select);

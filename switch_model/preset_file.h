@@ -16,8 +16,8 @@ inline constexpr std::size_t kPresetItemReadLimit = 4096; // units an item holds
 using NextFileBytes = std::function<std::string_view()>;
 // Narrow text of the user's ANSI code page, widened, and wide text narrowed; only the system
 // knows the code page.
-using AnsiWidening = std::function<std::wstring(std::string_view)>;
-using AnsiNarrowing = std::function<std::string(std::wstring_view)>;
+using AnsiWidening = std::wstring (*)(std::string_view);
+using AnsiNarrowing = std::string (*)(std::wstring_view);
 
 // How the file's text is encoded: by its byte-order mark; without one, UTF-8 when its items are
 // valid UTF-8 and hold a character beyond ASCII, else the ANSI code page, as files were before

@@ -1,6 +1,7 @@
 #include "presets.h"
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -45,10 +46,11 @@ std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool ex
 
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets,
-                                         const StoredForm& asStored) {
+                                         CodePageTrip codePage) {
     for (std::size_t index = 0; index < presets.size(); ++index) {
         for (int row = 0; row < kSwitchPrefixRows; ++row) {
-            if (asStored(Widen(SwitchPrefixTable(row)) + presets[index]) == storedValue)
+            if (codePage(AsReadBack(Widen(SwitchPrefixTable(row)) + presets[index]), SIZE_MAX) ==
+                storedValue)
                 return static_cast<int>(index) + 1;
         }
     }

@@ -18,10 +18,11 @@ bool IsClangPreset(std::wstring_view presetText);
 std::wstring ComposeSwitches(std::wstring_view presetText, bool console, bool exx);
 
 // presets[0] is preset 1. storedValue is as the IDE reads it; a row and a preset text match it
-// when, written, they would be read as that (asStored). Returns the lowest matching number.
+// when, written, they would be given back as that, whole: read back and through the code page.
+// Returns the lowest matching number.
 std::optional<int> FindPresetForSwitches(std::wstring_view storedValue,
                                          const std::vector<std::wstring>& presets,
-                                         const StoredForm& asStored);
+                                         CodePageTrip codePage);
 
 // The text of a preset that Apply, with the checkboxes as they stand, composes into the stored
 // value; none when the value does not begin with the prefix they give.

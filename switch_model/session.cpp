@@ -45,10 +45,7 @@ int Session::OptionFor(std::wstring_view stored) const {
 
 // A value the IDE's read cuts matches no preset: the cut value is not what any preset composes.
 int Session::OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const {
-    const auto whole = [this](std::wstring_view written) {
-        return codePage_(AsReadBack(written), SIZE_MAX);
-    };
-    return FindPresetForSwitches(stored, presets, whole)
+    return FindPresetForSwitches(stored, presets, codePage_)
         .value_or(static_cast<int>(presets.size()) + 1);
 }
 
@@ -72,10 +69,14 @@ Effects Session::On(const Started& event) {
 
 Effects Session::On(const Ticked& event) {
     Effects effects;
-    if (std::wstring status = ToolchainStatusText(event.ini[IndexOf(IniKey::Compiler32)]);
-        status != statusShown_) {
-        statusShown_ = status;
-        effects.push_back(effect::Status{std::move(status)});
+    // The text is sent only when it changed; it is never empty, so the first tick sends it.
+    const std::wstring& compiler = event.ini[IndexOf(IniKey::Compiler32)];
+    if (statusShown_.empty() || compiler != statusFrom_) {
+        statusFrom_ = compiler;
+        if (std::wstring status = ToolchainStatusText(compiler); status != statusShown_) {
+            statusShown_ = status;
+            effects.push_back(effect::Status{std::move(status)});
+        }
     }
     // The IDE's own dialogs change the stored values too; the selection follows them silently.
     if (event.iniCurrent && SeenAtTwoTicks(event.ini, followed_, event.boxOpen, storedSeenOnce_))

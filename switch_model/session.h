@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host_watch.h"
+#include "stored_value.h"
 #include "ini_keys.h"
 #include "toolchains.h"
 #include "undo_history.h"
@@ -157,10 +158,6 @@ using Event = std::variant<Started, Ticked, PresetFileRead, Picked, ApplyPressed
                            EditClosed, ClearPressed, UndoPressed, RedoPressed, ToolchainsListed,
                            ToolchainPicked, KeepPressed, PresetAppended, WriteDone>;
 
-// A value narrowed to the IDE's ANSI code page, at most maxBytes of it, and widened again: what the
-// IDE reads of a value, with the 511 bytes it reads. A parameter, so that the session stays free
-// of the system's code pages.
-using CodePageTrip = std::wstring (*)(std::wstring_view value, std::size_t maxBytes);
 inline constexpr std::size_t kIdeReadLimit = 511;
 
 class Session {
@@ -236,6 +233,7 @@ class Session {
     IniValues followed_; // the stored values as last seen, or as own writes left them
     std::optional<IniValues> storedSeenOnce_;
     HostWatchState host_;
+    std::wstring statusFrom_; // the compiler path the status text was cut from
     std::wstring statusShown_;
     UndoHistory undo_;
     UndoHistory redo_;

@@ -1,7 +1,7 @@
 // A CompilerSwitches value as the profile functions give it back once it is written.
 #pragma once
 
-#include <functional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +10,7 @@
 // a value it wrote itself is recognised when it is read again.
 std::wstring AsReadBack(std::wstring_view written);
 
-// What a written value is read back as by the IDE: AsReadBack, then the trip through the IDE's
-// code page and its 511-byte read, which only the system knows.
-using StoredForm = std::function<std::wstring(std::wstring_view written)>;
+// A value narrowed to the IDE's ANSI code page, at most maxBytes of it, and widened again: what the
+// IDE reads of a value, with the 511 bytes it reads. A parameter, so that the rules stay free of
+// the system's code pages.
+using CodePageTrip = std::wstring (*)(std::wstring_view value, std::size_t maxBytes);

@@ -4,7 +4,7 @@
 
 void UndoHistory::Push(HistoryStep step) {
     if (steps_.size() == kLimit)
-        steps_.pop_front();
+        steps_.erase(steps_.begin());
     steps_.push_back(std::move(step));
 }
 

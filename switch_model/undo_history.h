@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <vector>
 
 #include "ini_keys.h"
@@ -26,5 +25,5 @@ class UndoHistory {
     void ForgetThrough(IniKey key);
 
   private:
-    std::deque<HistoryStep> steps_;
+    std::vector<HistoryStep> steps_;
 };

@@ -1,7 +1,5 @@
 #include "number_reader.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -41,16 +39,19 @@ int RadixOf(wchar_t letter) {
     }
 }
 
-// "&H1F" and its kind; the digits wrap at 64 bits as the runtime's unsigned reader does.
-double ReadRadixNumber(Text digits, int radix) {
-    std::uint64_t value = 0;
+// Everything is counted modulo 2^16, the identifier's width, so no number is too long.
+using Low16 = std::uint16_t;
+
+// "&H1F" and its kind; the digits wrap as the runtime's unsigned reader does.
+Low16 ReadRadixNumber(Text digits, int radix) {
+    Low16 value = 0;
     for (wchar_t c : digits) {
         const int digit = DigitValue(c);
         if (digit >= radix)
             break;
-        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
+        value = static_cast<Low16>(value * radix + digit);
     }
-    return static_cast<double>(value);
+    return value;
 }
 
 std::size_t SkipDigits(Text text, std::size_t at) {
@@ -59,60 +60,79 @@ std::size_t SkipDigits(Text text, std::size_t at) {
     return at;
 }
 
-std::size_t SkipSign(Text text, std::size_t at) {
-    return at < text.size() && (text[at] == L'+' || text[at] == L'-') ? at + 1 : at;
-}
+// A decimal number as its digits and the power of ten that scales them: digits × 10^scale.
+struct Decimal {
+    bool negative = false;
+    std::wstring digits;
+    long long scale = 0;
+};
 
-// Length of the longest prefix that forms a decimal number; 0 when there is none.
-std::size_t DecimalLength(Text text) {
-    const std::size_t signEnd = SkipSign(text, 0);
-    std::size_t end = SkipDigits(text, signEnd);
-    bool anyDigit = end > signEnd;
+// The longest prefix that forms a decimal number: sign, digits, a fraction and an exponent.
+std::optional<Decimal> ReadDecimal(Text text) {
+    Decimal number;
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == L'+' || text[at] == L'-'))
+        number.negative = text[at++] == L'-';
+    std::size_t end = SkipDigits(text, at);
+    number.digits = text.substr(at, end - at);
     if (end < text.size() && text[end] == L'.') {
         const std::size_t fractionEnd = SkipDigits(text, end + 1);
-        anyDigit = anyDigit || fractionEnd > end + 1;
+        number.digits += text.substr(end + 1, fractionEnd - end - 1);
+        number.scale = -static_cast<long long>(fractionEnd - end - 1);
         end = fractionEnd;
     }
-    if (!anyDigit)
-        return 0;
+    if (number.digits.empty())
+        return std::nullopt;
     if (end < text.size() && (text[end] == L'e' || text[end] == L'E')) {
-        const std::size_t exponentSign = SkipSign(text, end + 1);
-        const std::size_t exponentEnd = SkipDigits(text, exponentSign);
-        if (exponentEnd > exponentSign)
-            end = exponentEnd;
+        std::size_t exponent = end + 1;
+        const bool down = exponent < text.size() && text[exponent] == L'-';
+        if (exponent < text.size() && (text[exponent] == L'+' || text[exponent] == L'-'))
+            ++exponent;
+        long long power = 0;
+        for (; exponent < text.size() && IsDigit(text[exponent]); ++exponent)
+            power = std::min(power * 10 + (text[exponent] - L'0'), 1'000'000'000LL);
+        number.scale += down ? -power : power;
     }
-    return end;
+    return number;
 }
 
-double ReadDecimalNumber(Text text) {
-    const std::size_t length = DecimalLength(text);
-    if (length == 0)
-        return 0.0;
-    const std::string ascii(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
-    return std::strtod(ascii.c_str(), nullptr);
+// The nearest integer, halves to the even one, as the runtime rounds.
+Low16 NearestInteger(const Decimal& number) {
+    const long long kept =
+        static_cast<long long>(number.digits.size()) + std::min(0LL, number.scale);
+    Low16 value = 0;
+    for (long long i = 0; i < kept; ++i)
+        value =
+            static_cast<Low16>(value * 10 + (number.digits[static_cast<std::size_t>(i)] - L'0'));
+    for (long long i = 0; i < std::min(number.scale, 16LL); ++i) // 10^16 is a multiple of 2^16
+        value = static_cast<Low16>(value * 10);
+    if (number.scale >= 16)
+        value = 0;
+    const std::wstring_view dropped =
+        kept < 0 ? std::wstring_view(number.digits)
+                 : std::wstring_view(number.digits).substr(static_cast<std::size_t>(kept));
+    const bool half = kept >= 0 && !dropped.empty() && dropped[0] == L'5' &&
+                      dropped.find_first_not_of(L'0', 1) == std::wstring_view::npos;
+    const bool up = kept >= 0 && !dropped.empty() && dropped[0] >= L'5' && (!half || value % 2);
+    return static_cast<Low16>(up ? value + 1 : value);
 }
 
 } // namespace
 
-double ReadNumber(Text text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsBlank(text[start]))
-        ++start;
-    text.remove_prefix(start);
-    if (text.size() >= 2 && text[0] == L'&') {
-        const int radix = RadixOf(text[1]);
-        return radix == 0 ? 0.0 : ReadRadixNumber(text.substr(2), radix);
-    }
-    return ReadDecimalNumber(text);
-}
-
 std::optional<std::uint16_t> ImageResourceNumber(Text text) {
     if (text.empty() || text[0] != L'#')
         return std::nullopt;
-    const double number = ReadNumber(text.substr(1));
-    if (!std::isfinite(number))
+    text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    if (text.size() >= 2 && text[0] == L'&') {
+        const int radix = RadixOf(text[1]);
+        return radix == 0 ? 0 : ReadRadixNumber(text.substr(2), radix);
+    }
+    const std::optional<Decimal> number = ReadDecimal(text);
+    if (!number)
         return std::uint16_t{0};
-    // The low 16 bits of the nearest integer, negative numbers in two's complement.
-    const double low = std::fmod(std::nearbyint(number), 65536.0);
-    return static_cast<std::uint16_t>(static_cast<std::int32_t>(low) & 0xFFFF);
+    const Low16 low = NearestInteger(*number);
+    // Negative numbers in two's complement.
+    return static_cast<std::uint16_t>(number->negative ? -low : low);
 }

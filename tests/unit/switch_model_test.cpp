@@ -52,13 +52,16 @@ TEST(Match, OnlyAWholeRowAndPresetTextAsReadBackMatchAndTheLowestNumberWins) {
         {L"", std::nullopt},
     };
     // clang-format on
+    const CodePageTrip whole = [](std::wstring_view value, std::size_t) {
+        return std::wstring(value);
+    };
     for (const auto& c : cases)
-        EXPECT_EQ(FindPresetForSwitches(c.stored, presets, AsReadBack), c.preset)
+        EXPECT_EQ(FindPresetForSwitches(c.stored, presets, whole), c.preset)
             << "case " << &c - cases;
-    EXPECT_EQ(FindPresetForSwitches(L"-w all -fpmode fast -fpu sse", {}, AsReadBack), std::nullopt);
+    EXPECT_EQ(FindPresetForSwitches(L"-w all -fpmode fast -fpu sse", {}, whole), std::nullopt);
     // A character the IDE's code page lacks is read back as "?", and matches as that.
-    const auto withoutHan = [](std::wstring_view written) {
-        std::wstring read = AsReadBack(written);
+    const CodePageTrip withoutHan = [](std::wstring_view value, std::size_t) {
+        std::wstring read(value);
         std::replace(read.begin(), read.end(), L'\u6f22', L'?');
         return read;
     };
