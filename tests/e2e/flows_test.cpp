@@ -361,8 +361,8 @@ STEP(Lock, (bool locked), {
                : INVALID_HANDLE_VALUE);
 })
 
-// Writes MarlwickIII.ini as an editor would, or deletes it; held, the file stays open without
-// sharing until Lock(false).
+// Writes MarlwickIII.ini as an editor would, or deletes it; held, the file, written minutes ago,
+// stays open without sharing until Lock(false).
 STEP(Presets, (Bytes bytes, bool held = false), {
     const path file = w.Tools(L"MarlwickIII.ini");
     if (!bytes) {
@@ -373,8 +373,14 @@ STEP(Presets, (Bytes bytes, bool held = false), {
     DWORD written = 0;
     ASSERT_TRUE(
         WriteFile(open.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr));
-    if (held)
+    if (held) {
+        // As a sync client holds a file written minutes before.
+        FILETIME earlier{};
+        GetSystemTimeAsFileTime(&earlier);
+        earlier.dwHighDateTime -= 1;
+        SetFileTime(open.get(), nullptr, nullptr, &earlier);
         w.lock = std::move(open);
+    }
 })
 
 // The option column shows these presets and "No preset used", and nothing after it.
