@@ -278,8 +278,13 @@ void RefreshWinFbeIni(const DynamicWideString& iniPath, std::uint64_t now,
                       WinFbeIniReading& reading) {
     const std::optional<FileStamp> stamp = FileStampOf(iniPath);
     reading.current = stamp == reading.stamp;
-    if ((stamp && reading.current && IsSettled(*stamp, now)) || HeldByAnother(iniPath))
+    if (stamp && reading.current && IsSettled(*stamp, now))
         return;
+    // Held, the file cannot be read; written within its stamp's step, it may have changed unseen.
+    if (HeldByAnother(iniPath)) {
+        reading.current = reading.current && stamp && IsSettled(*stamp, now);
+        return;
+    }
     reading.values = ReadStoredValues(iniPath);
     reading.stamp = stamp;
     reading.current = true;
