@@ -336,7 +336,8 @@ class World {
                    (!seen ||
                     (session_.UndoDepth() == undo_.size() && session_.RedoDepth() == redo_.size())),
                "undo or redo keeps more or fewer steps than own writes left, or more than 32");
-        Expect(session_.Selected() == shownOption_ && session_.Presets() == shownPresets_,
+        Expect(session_.Selected() == shownOption_ && session_.Presets() == shownPresets_ &&
+                   shownHistory_ == std::pair{session_.CanUndo(), session_.CanRedo()},
                "the session and the window disagree");
         if (pick_ &&
             std::find(shownPresets_.begin(), shownPresets_.end(), *pick_) == shownPresets_.end())
@@ -446,10 +447,7 @@ class World {
     void Do(const effect::SetMarkers&) {}
     void Do(const effect::Status&) {}
     void Do(const effect::Host&) {}
-    void Do(const effect::History& history) {
-        Expect(history.canUndo == session_.CanUndo() && history.canRedo == session_.CanRedo(),
-               "the undo or redo item shows the wrong state");
-    }
+    void Do(const effect::History& history) { shownHistory_ = {history.canUndo, history.canRedo}; }
     void Do(const effect::Beep&) {
         const Steps& steps = doing_ == Doing::Redo ? redo_ : undo_;
         Expect(doing_ == Doing::OwnWrite || steps.empty(),
@@ -471,6 +469,7 @@ class World {
     int box_ = 0;
     std::vector<std::wstring> shownPresets_;
     int shownOption_ = 0;
+    std::pair<bool, bool> shownHistory_; // the undo and redo items enabled
     std::size_t offered_ = 0;
     // What the promises are checked against.
     Steps undo_;
