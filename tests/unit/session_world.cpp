@@ -286,8 +286,8 @@ class World {
     }
 
     // The IDE stores a value never stored under the key before in this story, so that undo can
-    // tell: for CompilerSwitches sometimes
-    // one of a preset. Not while another program holds the file.
+    // tell: for CompilerSwitches sometimes one of a preset. Not while another program holds the
+    // file.
     void IdeStores(std::uint8_t arg) {
         if (iniHeld_)
             return;
