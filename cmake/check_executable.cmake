@@ -1,7 +1,13 @@
 # cmake -DEXE=... -DDLL=... -DOBJDUMP=... -DVERSION=... -P check_executable.cmake
 # Checks what a built MarlwickIII.exe carries: its load-time import of DLGMSGBOX from
-# DlgMsgBox.dll, its embedded manifest and its version information; and that DlgMsgBox.dll
-# exports exactly the one undecorated name DLGMSGBOX.
+# DlgMsgBox.dll, its embedded manifest and its version information, and its size; and that
+# DlgMsgBox.dll exports exactly the one undecorated name DLGMSGBOX.
+# A utility kept open beside the IDE, downloaded as one small zip.
+set(largest_exe 262144)
+file(SIZE ${EXE} exe_size)
+if(exe_size GREATER_EQUAL largest_exe)
+    message(FATAL_ERROR "${EXE} is ${exe_size} bytes, not under ${largest_exe}")
+endif()
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "objdump could not read ${EXE}")
@@ -39,5 +45,5 @@ string(REGEX REPLACE "\\[ *[0-9]+\\] ([^;]+)" "\\1" names "${rows}")
 if(NOT rc EQUAL 0 OR NOT names STREQUAL "DLGMSGBOX")
     message(FATAL_ERROR "${DLL} exports [${names}], expected exactly [DLGMSGBOX]")
 endif()
-message(STATUS "${EXE}: imports DLGMSGBOX, carries its manifest and version ${VERSION}; "
+message(STATUS "${EXE} (${exe_size} bytes): imports DLGMSGBOX, carries its manifest and version ${VERSION}; "
                "${DLL} exports DLGMSGBOX alone")
