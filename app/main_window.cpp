@@ -98,7 +98,7 @@ int MainWindow::Run(int showCommand) {
         DestroyWindow(main);
         return 0;
     }
-    Feed(Started{ReadStoredValues(winFbeIniPath_)});
+    Feed(Started{ReadStoredValuesNow(winFbeIniPath_)});
     // The IDE may have gone while a start-up box was open; the window is then closed already.
     if (!IsWindow(main))
         return 0;
@@ -188,7 +188,8 @@ void MainWindow::OnCommand(int id, int code) {
     switch (id) {
     case kApplyId:
         if (clicked)
-            Feed(ApplyPressed{IsChecked(main, kConsoleId), IsChecked(main, kExxId)});
+            Feed(ApplyPressed{CheckedPreset(main, optionCount_), IsChecked(main, kConsoleId),
+                              IsChecked(main, kExxId)});
         break;
     case kEditId:
         if (clicked)
@@ -275,7 +276,7 @@ void MainWindow::EditPresets() {
 
 void MainWindow::KeepStoredValue() {
     const HWND main = window_.hWindow;
-    Feed(KeepPressed{ReadStoredValuesNow(winFbeIniPath_), IsChecked(main, kConsoleId),
+    Feed(KeepPressed{ReadStoredNow(winFbeIniPath_), IsChecked(main, kConsoleId),
                      IsChecked(main, kExxId), ReadPresetTexts(programFolder_)});
 }
 
@@ -377,8 +378,9 @@ void MainWindow::Perform(const effect::OfferToolchains& offer) {
     for (std::size_t i = 0; i < offer.items.size(); ++i) {
         const ToolchainItem& item = offer.items[i];
         AppendMenuW(menu.get(),
-                    MF_STRING | (item.current ? MF_CHECKED : 0) | (item.usable ? 0 : MF_GRAYED),
-                    i + 1, item.name.c_str());
+                    MF_STRING | (item.current ? MF_CHECKED : 0) |
+                        (item.folder.hasFbc32 ? 0 : MF_GRAYED),
+                    i + 1, item.folder.name.c_str());
     }
     if (offer.items.empty())
         AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, 0, L"No toolchains found");
@@ -393,7 +395,7 @@ void MainWindow::Perform(const effect::OfferToolchains& offer) {
 }
 
 void MainWindow::Perform(const effect::AppendPreset& append) {
-    Feed(PresetAppended{AppendPresetItem(programFolder_, append.item)});
+    Feed(PresetAppended{AppendPresetToFile(programFolder_, append.text)});
 }
 
 void MainWindow::Perform(const effect::Status& status) {

@@ -137,3 +137,10 @@ void SelectOption(HWND main, int optionCount, int option) {
 bool IsChecked(HWND main, int id) {
     return SendDlgItemMessageW(main, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
+
+int CheckedPreset(HWND main, int optionCount) {
+    for (int option = 1; option < optionCount; ++option)
+        if (IsChecked(main, kFirstOptionId + option - 1))
+            return option;
+    return optionCount;
+}

@@ -28,6 +28,8 @@ const wchar_t* TextOf(Message message) {
         return L"MarlwickIII.ini holds 32 presets already.";
     case Message::KeepNoItem:
         return L"'CompilerSwitches' cannot be written as a preset.";
+    case Message::StoredValueUnreadable:
+        return L"'CompilerSwitches' in WinFBE.ini cannot be read.";
     case Message::KeepNotWritten:
         break;
     }

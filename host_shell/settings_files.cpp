@@ -102,20 +102,22 @@ bool WriteWholeFile(const DynamicWideString& path, std::string_view bytes, DWORD
 } // namespace
 
 // Written beside it and then put in its place, so that a failure leaves the file as it was.
-bool AppendPresetItem(const DynamicWideString& programFolder, std::wstring_view item) {
+AppendOutcome AppendPresetToFile(const DynamicWideString& programFolder, std::wstring_view text) {
     const DynamicWideString path = ProgramFilePath(programFolder, kPresetFileName);
     const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes)
-        return false;
+        return AppendOutcome::NotWritten;
+    const auto narrow = [](std::wstring_view wide) { return NarrowAnsi(wide, SIZE_MAX); };
+    const std::optional<std::string> appended = WithPresetAppended(*bytes, text, WidenAnsi, narrow);
+    if (!appended)
+        return AppendOutcome::NotCarried;
     DynamicWideString next = path;
     next.AppendText(L".new");
-    const auto narrow = [](std::wstring_view wide) { return NarrowAnsi(wide, SIZE_MAX); };
-    const bool replaced =
-        WriteWholeFile(next, WithPresetAppended(*bytes, item, WidenAnsi, narrow), CREATE_ALWAYS) &&
-        MoveFileExW(next.data(), path.data(), MOVEFILE_REPLACE_EXISTING);
+    const bool replaced = WriteWholeFile(next, *appended, CREATE_ALWAYS) &&
+                          MoveFileExW(next.data(), path.data(), MOVEFILE_REPLACE_EXISTING);
     if (!replaced)
         DeleteFileW(next.data());
-    return replaced;
+    return replaced ? AppendOutcome::Appended : AppendOutcome::NotWritten;
 }
 
 void CreatePresetFileIfMissing(const DynamicWideString& programFolder, std::string_view bytes) {
@@ -245,6 +247,14 @@ std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath) {
     if (HeldByAnother(iniPath))
         return std::nullopt;
     return ReadStoredValues(iniPath);
+}
+
+std::optional<StoredNow> ReadStoredNow(const DynamicWideString& iniPath) {
+    std::optional<IniValues> read = ReadStoredValuesNow(iniPath);
+    if (!read)
+        return std::nullopt;
+    return StoredNow{std::move(*read),
+                     ReadCompilerIniValueWide(iniPath, KeyName(IniKey::CompilerSwitches))};
 }
 
 std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes) {

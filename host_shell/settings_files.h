@@ -28,9 +28,8 @@ bool PresetFileExists(const DynamicWideString& programFolder);
 // opened, because it is gone or another program holds it.
 std::optional<std::vector<std::wstring>> ReadPresetTexts(const DynamicWideString& programFolder);
 std::optional<FileStamp> PresetFileStamp(const DynamicWideString& programFolder);
-// Adds the item as the last line of MarlwickIII.ini, in the file's encoding and line ends; false
-// when the file cannot be read or replaced.
-bool AppendPresetItem(const DynamicWideString& programFolder, std::wstring_view item);
+// Adds the text as the last preset of MarlwickIII.ini, on a line of its own.
+AppendOutcome AppendPresetToFile(const DynamicWideString& programFolder, std::wstring_view text);
 // Creates MarlwickIII.ini with these bytes when it is missing.
 void CreatePresetFileIfMissing(const DynamicWideString& programFolder, std::string_view bytes);
 
@@ -59,6 +58,8 @@ IniValues ReadStoredValues(const DynamicWideString& iniPath);
 // The same, or none while another program holds the file, which the profile functions would read
 // as empty.
 std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath);
+// The same with CompilerSwitches whole, as the profile functions give it back.
+std::optional<StoredNow> ReadStoredNow(const DynamicWideString& iniPath);
 // The value narrowed to the ANSI code page as the profile functions store it, at most maxBytes of
 // it, and widened again.
 std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes);

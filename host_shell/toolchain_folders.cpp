@@ -20,7 +20,10 @@ std::wstring IdeFolder(std::wstring_view iniPath) {
     return std::wstring(iniPath);
 }
 
-std::vector<ToolchainFolder> FoldersIn(const std::wstring& folder) {
+// The 64-bit compiler is looked for where the 64-bit key would name it, which may be another
+// folder than the one listed.
+std::vector<ToolchainFolder> FoldersIn(const std::wstring& folder, std::wstring_view stored64,
+                                       std::wstring_view ide) {
     std::vector<ToolchainFolder> folders;
     WIN32_FIND_DATAW found{};
     const UniqueFind search(FindFirstFileW((folder + L"\\*").c_str(), &found));
@@ -28,9 +31,9 @@ std::vector<ToolchainFolder> FoldersIn(const std::wstring& folder) {
         const std::wstring name = found.cFileName;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..")
             continue;
-        const std::wstring path = folder + L"\\" + name + L"\\";
-        folders.push_back({name, FileExists((path + L"fbc32.exe").c_str()),
-                           FileExists((path + L"fbc64.exe").c_str())});
+        const std::optional<std::wstring> path64 = Compiler64For(stored64, name);
+        folders.push_back({name, FileExists((folder + L"\\" + name + L"\\fbc32.exe").c_str()),
+                           path64 && FileExists(ResolvedPath(*path64, ide).c_str())});
     }
     return folders;
 }
@@ -39,9 +42,10 @@ std::vector<ToolchainFolder> FoldersIn(const std::wstring& folder) {
 
 ToolchainsListed ListToolchains(const DynamicWideString& iniPath) {
     std::wstring stored32 = ReadCompilerIniValueWide(iniPath, KeyName(IniKey::Compiler32));
-    const std::wstring ide = IdeFolder(iniPath.view());
+    std::wstring stored64 = ReadCompilerIniValueWide(iniPath, KeyName(IniKey::Compiler64));
+    std::wstring ide = IdeFolder(iniPath.view());
     std::wstring folder = ToolchainsFolder(stored32, ide, IsFolder(CompilerFolder(stored32, ide)));
-    std::vector<ToolchainFolder> folders = FoldersIn(folder);
-    return {std::move(stored32), ReadCompilerIniValueWide(iniPath, KeyName(IniKey::Compiler64)),
-            std::move(folder), std::move(folders)};
+    std::vector<ToolchainFolder> folders = FoldersIn(folder, stored64, ide);
+    return {std::move(stored32), std::move(stored64), std::move(ide), std::move(folder),
+            std::move(folders)};
 }

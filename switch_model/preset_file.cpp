@@ -3,12 +3,34 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <span>
+#include <tuple>
 #include <utility>
 
 namespace {
 
 // Items as read: bytes, or UTF-16 units, before they are decoded.
 using Units = std::u16string;
+
+bool IsUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+}
+
+// The encoding a file's first bytes mark, and the mark's length.
+std::pair<std::optional<TextEncoding>, std::size_t> MarkOf(std::span<const int, 3> head) {
+    if (head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF)
+        return {TextEncoding::Utf8, 3};
+    if (head[0] == 0xFF && head[1] == 0xFE)
+        return {TextEncoding::Utf16Le, 2};
+    if (head[0] == 0xFE && head[1] == 0xFF)
+        return {TextEncoding::Utf16Be, 2};
+    return {std::nullopt, 0};
+}
+
+char16_t Utf16Unit(int first, int second, TextEncoding encoding) {
+    return static_cast<char16_t>(encoding == TextEncoding::Utf16Le ? second << 8 | first
+                                                                   : first << 8 | second);
+}
 
 // The file's bytes one at a time; -1 at its end.
 class ByteStream {
@@ -59,30 +81,19 @@ class TextCursor {
     void ReadMark() {
         for (int& byte : head_)
             byte = bytes_.Get();
-        if (head_[0] == 0xEF && head_[1] == 0xBB && head_[2] == 0xBF) {
-            marked_ = TextEncoding::Utf8;
-            headUsed_ = 3;
-        } else if (head_[0] == 0xFF && head_[1] == 0xFE) {
-            marked_ = TextEncoding::Utf16Le;
-            headUsed_ = 2;
-        } else if (head_[0] == 0xFE && head_[1] == 0xFF) {
-            marked_ = TextEncoding::Utf16Be;
-            headUsed_ = 2;
-        }
+        std::tie(marked_, headUsed_) = MarkOf(head_);
     }
     int NextByte() { return headUsed_ < head_.size() ? head_[headUsed_++] : bytes_.Get(); }
     std::optional<char16_t> ReadUnit() {
         const int first = NextByte();
         if (first < 0)
             return std::nullopt;
-        if (marked_ != TextEncoding::Utf16Le && marked_ != TextEncoding::Utf16Be)
+        if (!marked_ || !IsUtf16(*marked_))
             return static_cast<char16_t>(first);
         const int second = NextByte();
         if (second < 0)
             return std::nullopt;
-        const int high = marked_ == TextEncoding::Utf16Le ? second : first;
-        const int low = marked_ == TextEncoding::Utf16Le ? first : second;
-        return static_cast<char16_t>(high << 8 | low);
+        return Utf16Unit(first, second, *marked_);
     }
 
     ByteStream bytes_;
@@ -250,6 +261,12 @@ std::wstring Decode(const Units& item, TextEncoding encoding, const AnsiWidening
     return Limited(std::wstring(item.begin(), item.end()));
 }
 
+// A text ends at a NUL, as every text the system hands on does.
+std::wstring EndedAtNul(std::wstring text) {
+    text.resize(std::min(text.find(L'\0'), text.size()));
+    return text;
+}
+
 } // namespace
 
 PresetFileText ReadPresetFile(const NextFileBytes& next, const AnsiWidening& widenAnsi) {
@@ -262,7 +279,7 @@ PresetFileText ReadPresetFile(const NextFileBytes& next, const AnsiWidening& wid
     file.encoding = in.MarkedEncoding().value_or(IsUtf8BeyondAscii(items) ? TextEncoding::Utf8
                                                                           : TextEncoding::Ansi);
     for (const Units& item : items)
-        file.presets.push_back(Decode(item, file.encoding, widenAnsi));
+        file.presets.push_back(EndedAtNul(Decode(item, file.encoding, widenAnsi)));
     return file;
 }
 
@@ -314,69 +331,87 @@ std::string EncodeUtf8(std::wstring_view text) {
     return bytes;
 }
 
-struct Encoding {
-    TextEncoding text;
-    std::size_t markSize;
-    std::size_t unitSize;
-    char16_t Unit(std::string_view bytes, std::size_t at) const {
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
-        if (unitSize == 1)
-            return byte(0);
-        return static_cast<char16_t>(text == TextEncoding::Utf16Le ? byte(1) << 8 | byte(0)
-                                                                   : byte(0) << 8 | byte(1));
+// The bytes of a text in an encoding.
+std::string Encoded(std::wstring_view text, TextEncoding encoding,
+                    const AnsiNarrowing& narrowAnsi) {
+    if (encoding == TextEncoding::Ansi)
+        return narrowAnsi(text);
+    if (encoding == TextEncoding::Utf8)
+        return EncodeUtf8(text);
+    std::string bytes;
+    for (const wchar_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes +=
+            encoding == TextEncoding::Utf16Le ? std::string{low, high} : std::string{high, low};
     }
-    std::string Encode(std::wstring_view wide, const AnsiNarrowing& narrowAnsi) const {
-        if (text == TextEncoding::Ansi)
-            return narrowAnsi(wide);
-        if (text == TextEncoding::Utf8)
-            return EncodeUtf8(wide);
-        std::string bytes;
-        for (const wchar_t unit : wide) {
-            const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-            bytes +=
-                text == TextEncoding::Utf16Le ? std::string{low, high} : std::string{high, low};
-        }
-        return bytes;
-    }
+    return bytes;
+}
+
+PresetFileText ReadWhole(std::string_view bytes, const AnsiWidening& widenAnsi) {
+    return ReadPresetFile([&bytes] { return std::exchange(bytes, {}); }, widenAnsi);
+}
+
+// Where the file's text ends (at a unit 0x1A or half a unit), its first line end and its last
+// unit, in the units of its encoding.
+struct TextEnd {
+    std::size_t end = 0;
+    std::wstring lineEnd;
+    char16_t last = 0;
 };
 
-Encoding EncodingOf(std::string_view bytes, const AnsiWidening& widenAnsi) {
-    const std::string_view all = bytes;
-    const TextEncoding text = ReadPresetFile(
-                                  [&bytes] {
-                                      const std::string_view piece = bytes;
-                                      bytes = {};
-                                      return piece;
-                                  },
-                                  widenAnsi)
-                                  .encoding;
-    const bool wide = text == TextEncoding::Utf16Le || text == TextEncoding::Utf16Be;
-    const std::size_t mark = wide ? 2 : (all.starts_with("\xEF\xBB\xBF") ? 3 : 0);
-    return {text, mark, wide ? 2u : 1u};
+TextEnd EndOfText(std::string_view bytes, std::size_t mark, bool utf16, TextEncoding encoding) {
+    const std::size_t step = utf16 ? 2 : 1;
+    const auto unit = [&](std::size_t at) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+        return utf16 ? Utf16Unit(byte(0), byte(1), encoding) : static_cast<char16_t>(byte(0));
+    };
+    TextEnd text{mark, L"", 0};
+    for (; text.end + step <= bytes.size() && unit(text.end) != 0x1A; text.end += step) {
+        const char16_t next = unit(text.end);
+        if (text.lineEnd.empty() && (text.last == u'\r' || next == u'\n'))
+            text.lineEnd = text.last == u'\r' ? (next == u'\n' ? L"\r\n" : L"\r") : L"\n";
+        text.last = next;
+    }
+    if (text.lineEnd.empty())
+        text.lineEnd = text.last == u'\r' ? L"\r" : L"\r\n";
+    return text;
+}
+
+bool IsAscii(std::wstring_view text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
 
-std::string WithPresetAppended(std::string_view bytes, std::wstring_view item,
-                               const AnsiWidening& widenAnsi, const AnsiNarrowing& narrowAnsi) {
-    const Encoding encoding = EncodingOf(bytes, widenAnsi);
-    const std::size_t step = encoding.unitSize;
-    std::size_t end = encoding.markSize;
-    std::wstring lineEnd;
-    char16_t last = 0;
-    for (; end + step <= bytes.size(); end += step) {
-        const char16_t unit = encoding.Unit(bytes, end);
-        if (unit == 0x1A)
-            break;
-        if (lineEnd.empty() && (last == u'\r' || unit == u'\n'))
-            lineEnd = last == u'\r' ? (unit == u'\n' ? L"\r\n" : L"\r") : L"\n";
-        last = unit;
-    }
-    if (lineEnd.empty())
-        lineEnd = last == u'\r' ? L"\r" : L"\r\n";
-    const bool endsLine = end == encoding.markSize || last == u'\r' || last == u'\n';
-    std::wstring added = endsLine ? L"" : lineEnd;
-    added.append(item).append(lineEnd);
-    return std::string(bytes.substr(0, end)) + encoding.Encode(added, narrowAnsi) +
-           std::string(bytes.substr(end));
+std::optional<std::string> WithPresetAppended(std::string_view bytes, std::wstring_view text,
+                                              const AnsiWidening& widenAnsi,
+                                              const AnsiNarrowing& narrowAnsi) {
+    const std::optional<std::wstring> item = PresetItem(text);
+    if (!item)
+        return std::nullopt;
+    const PresetFileText file = ReadWhole(bytes, widenAnsi);
+    const int head[3] = {bytes.size() > 0 ? static_cast<unsigned char>(bytes[0]) : -1,
+                         bytes.size() > 1 ? static_cast<unsigned char>(bytes[1]) : -1,
+                         bytes.size() > 2 ? static_cast<unsigned char>(bytes[2]) : -1};
+    const std::size_t mark = MarkOf(head).second;
+    const TextEnd end = EndOfText(bytes, mark, IsUtf16(file.encoding), file.encoding);
+    const TextEncoding added =
+        file.encoding == TextEncoding::Ansi && IsAscii(bytes) && !IsAscii(text) ? TextEncoding::Utf8
+                                                                                : file.encoding;
+    // A last line that ends in a comma has begun the next item already.
+    const bool lineBegun = end.end == mark || end.last == u'\r' || end.last == u'\n';
+    std::wstring line = lineBegun || end.last == u',' ? L"" : end.lineEnd;
+    line.append(*item).append(end.lineEnd);
+    std::string appended = std::string(bytes.substr(0, end.end)) +
+                           Encoded(line, added, narrowAnsi) + std::string(bytes.substr(end.end));
+    std::vector<std::wstring> expected = file.presets;
+    expected.emplace_back(text);
+    if (ReadWhole(appended, widenAnsi).presets != expected)
+        return std::nullopt;
+    return appended;
 }

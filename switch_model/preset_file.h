@@ -25,7 +25,8 @@ using AnsiNarrowing = std::string (*)(std::wstring_view);
 enum class TextEncoding { Ansi, Utf8, Utf16Le, Utf16Be };
 
 struct PresetFileText {
-    std::vector<std::wstring> presets; // in file order, at most 32, each at most 511 characters
+    // In file order, at most 32, each at most 511 characters and ending before a NUL.
+    std::vector<std::wstring> presets;
     TextEncoding encoding = TextEncoding::Ansi;
 };
 
@@ -34,11 +35,14 @@ struct PresetFileText {
 // quote in a text that needs them or a line end.
 std::optional<std::wstring> PresetItem(std::wstring_view text);
 
-// The file's bytes with the item added as its new last line: in the file's encoding and line ends
-// (CR LF in a file without one), after a line end when its last line has none, and before a byte
-// 0x1A that ends its text.
-std::string WithPresetAppended(std::string_view bytes, std::wstring_view item,
-                               const AnsiWidening& widenAnsi, const AnsiNarrowing& narrowAnsi);
+// The file's bytes with the text added as its new last preset, on a line of its own written as
+// PresetItem has it: in the file's encoding and line ends (CR LF in a file without one), before
+// a byte 0x1A that ends its text; as UTF-8 into a file of ASCII alone, where ANSI bytes could
+// read as UTF-8. None when the file would not give back its presets and then the text, as for a
+// character its code page lacks.
+std::optional<std::string> WithPresetAppended(std::string_view bytes, std::wstring_view text,
+                                              const AnsiWidening& widenAnsi,
+                                              const AnsiNarrowing& narrowAnsi);
 
 // Pieces are asked for only while items remain to be read, so a file of any size and content
 // gives a defined result in bounded memory.

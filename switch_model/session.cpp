@@ -24,7 +24,7 @@ bool Writes(const std::vector<KeyValue>& values, IniKey key) {
 Session::Session(CodePageTrip codePage, std::optional<std::vector<std::wstring>> presets,
                  std::optional<FileStamp> presetFile)
     : codePage_(codePage), presets_(presets.value_or(std::vector<std::wstring>())),
-      selected_(NoPresetOption()),
+      presetsKnown_(presets.has_value()), selected_(NoPresetOption()),
       presetFileShown_(presets ? presetFile.value_or(FileStamp{}) : FileStamp{}) {}
 
 Effects Session::On(const Event& event) {
@@ -54,15 +54,18 @@ std::wstring Session::TipText(int option, bool console, bool exx,
     return OptionTipText(option, presets_, console, exx, storedNow);
 }
 
+// Start-up says only what it can know: nothing of a WinFBE.ini another program holds, and no
+// "no match" before the presets are read. The ticks take over once the files are free.
 Effects Session::On(const Started& event) {
-    followed_ = event.stored;
+    followed_ = event.stored.value_or(IniValues{});
     storedSeenOnce_.reset();
-    const std::wstring& switches = event.stored[kSwitches];
+    const std::wstring& switches = followed_[kSwitches];
     selected_ = OptionFor(switches);
     Effects effects;
-    if (selected_ == NoPresetOption())
-        effects.push_back(effect::Show{
-            switches.empty() ? Message::StoredValueEmpty : Message::NoPresetMatch, true});
+    if (event.stored && switches.empty())
+        effects.push_back(effect::Show{Message::StoredValueEmpty, true});
+    else if (event.stored && presetsKnown_ && selected_ == NoPresetOption())
+        effects.push_back(effect::Show{Message::NoPresetMatch, true});
     effects.push_back(effect::Select{selected_});
     return effects;
 }
@@ -145,6 +148,7 @@ Effects Session::On(const PresetFileRead& event) {
     presetFileShown_ = presetFileRead_;
     presetFileMayHaveChanged_ = false;
     presetsReadOnce_.reset();
+    presetsKnown_ = true;
     if (*event.presets == presets_)
         return {};
     selected_ = SelectionAfterRebuild(*event.presets);
@@ -179,7 +183,10 @@ Effects Session::On(const Picked& event) {
     return {};
 }
 
+// What is shown checked is what Apply writes, however it came to be checked.
 Effects Session::On(const ApplyPressed& event) {
+    if (event.option != selected_)
+        On(Picked{event.option});
     if (selected_ == NoPresetOption())
         return {effect::Show{Message::NoPresetSelected, true}};
     const std::wstring& text = presets_[static_cast<std::size_t>(selected_ - 1)];
@@ -229,63 +236,73 @@ Effects Session::WriteBack(Command command, const std::optional<IniValues>& stor
 }
 
 Effects Session::On(const ToolchainsListed& event) {
-    toolchains_ = ToolchainOffer{ToolchainMenuItems(event.folders, event.stored32), event};
+    toolchains_ = ToolchainOffer{
+        ToolchainMenuItems(event.folders, event.stored32, event.toolchainsFolder, event.ideFolder),
+        event};
     return {effect::OfferToolchains{toolchains_->items}};
 }
 
 Effects Session::On(const ToolchainPicked& event) {
     const std::optional<ToolchainOffer> offer = std::exchange(toolchains_, std::nullopt);
-    if (!offer || !event.item || *event.item >= offer->items.size() ||
-        !offer->items[*event.item].usable)
+    if (!offer || !event.item || *event.item >= offer->items.size())
+        return {};
+    const ToolchainFolder& picked = offer->items[*event.item].folder;
+    if (!picked.hasFbc32)
         return {};
     const ToolchainsListed& listed = offer->listed;
-    const std::wstring& name = offer->items[*event.item].name;
-    const auto folder = std::find_if(listed.folders.begin(), listed.folders.end(),
-                                     [&](const ToolchainFolder& f) { return f.name == name; });
-    return Write(Command::Toolchain, ToolchainWrites(listed.stored32, listed.stored64, *folder,
-                                                     listed.toolchainsFolder));
+    return Write(Command::Toolchain, ToolchainWrites(listed.stored32, listed.stored64, picked,
+                                                     listed.toolchainsFolder, listed.ideFolder));
 }
 
 // Kept so that Apply, with the checkboxes as they stand, writes the stored value again; written
 // as the reader reads it back. A value another program stored since the last tick counts as seen.
 Effects Session::On(const KeepPressed& event) {
     Effects effects;
-    if (event.stored && *event.stored != followed_)
-        FollowOutsideChange(*event.stored, effects);
+    if (event.stored && event.stored->read != followed_)
+        FollowOutsideChange(event.stored->read, effects);
     for (Effect& effect : Keep(event))
         effects.push_back(std::move(effect));
     return effects;
 }
 
+// Kept from the value whole, as the file holds it: the IDE stores characters its code page lacks
+// in a UTF-16 WinFBE.ini, and so must Apply of the kept preset. A preset that composes the value
+// as it is stored is the value's preset already.
 Effects Session::Keep(const KeepPressed& event) {
-    const std::wstring& stored = Followed(IniKey::CompilerSwitches);
-    const std::optional<std::wstring> text = PresetTextFor(stored, event.console, event.exx);
-    const std::optional<std::wstring> item = text ? PresetItem(*text) : std::nullopt;
     const auto refuse = [](Message why) { return Effects{effect::Show{why, true}}; };
+    if (!event.stored)
+        return refuse(Message::StoredValueUnreadable);
+    const std::wstring& stored = event.stored->switches;
+    const auto composesStored = [&](std::wstring_view text) {
+        return AsReadBack(ComposeSwitches(text, event.console, event.exx)) == stored;
+    };
+    const std::optional<std::wstring> text = PresetTextFor(stored, event.console, event.exx);
     if (stored.empty())
         return refuse(Message::StoredValueEmpty);
-    if (!text || AsStored(ComposeSwitches(*text, event.console, event.exx)) != stored)
+    if (!text || !composesStored(*text))
         return refuse(Message::KeepNotComposed);
     if (!event.presetsInFile)
         return refuse(Message::KeepNotWritten);
     const std::vector<std::wstring>& inFile = *event.presetsInFile;
-    if (std::find(inFile.begin(), inFile.end(), *text) != inFile.end())
+    if (std::any_of(inFile.begin(), inFile.end(), composesStored))
         return refuse(Message::KeepAlreadyPreset);
     if (inFile.size() >= kMaxPresetItems)
         return refuse(Message::KeepFileFull);
-    if (!item)
+    if (!PresetItem(*text))
         return refuse(Message::KeepNoItem);
     kept_ = *text;
-    return {effect::AppendPreset{*item}};
+    return {effect::AppendPreset{*text}};
 }
 
 // The options follow the file as it changed, and select the kept preset then, unless the
 // selection has moved meanwhile.
 Effects Session::On(const PresetAppended& event) {
-    if (event.ok)
+    if (event.outcome == AppendOutcome::Appended)
         return {};
     kept_.reset();
-    return {effect::Show{Message::KeepNotWritten, true}};
+    return {effect::Show{event.outcome == AppendOutcome::NotCarried ? Message::KeepNoItem
+                                                                    : Message::KeepNotWritten,
+                         true}};
 }
 
 Effects Session::Write(Command command, std::vector<KeyValue> values) {

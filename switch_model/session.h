@@ -33,6 +33,7 @@ enum class Message {
     KeepFileFull,
     KeepNoItem,
     KeepNotWritten,
+    StoredValueUnreadable,
 };
 
 // Options are numbered 1..N for the presets and N + 1 for "No preset used".
@@ -66,9 +67,9 @@ struct ReadPresetFile {};
 struct OfferToolchains {
     std::vector<ToolchainItem> items;
 };
-// Add the text as the last item of MarlwickIII.ini; report PresetAppended.
+// Add the text as the last preset of MarlwickIII.ini; report PresetAppended.
 struct AppendPreset {
-    std::wstring item;
+    std::wstring text;
 };
 struct Status {
     std::wstring text;
@@ -90,9 +91,16 @@ using Effect =
                  effect::AppendPreset, effect::Status, effect::Host, effect::History, effect::Beep>;
 using Effects = std::vector<Effect>;
 
+// What WinFBE.ini holds now: the values as the IDE reads them, and CompilerSwitches whole, as the
+// profile functions give it back.
+struct StoredNow {
+    IniValues read;
+    std::wstring switches;
+};
+
 // The events a session meets. Stored values are as the IDE reads them.
 struct Started {
-    IniValues stored;
+    std::optional<IniValues> stored; // none while another program holds WinFBE.ini
 };
 struct Ticked {
     IniValues ini{};         // as last read
@@ -110,7 +118,9 @@ struct PresetFileRead {
 struct Picked {
     int option;
 };
+// The option shown checked, whether or not a click made it so.
 struct ApplyPressed {
+    int option;
     bool console;
     bool exx;
 };
@@ -127,10 +137,11 @@ struct UndoPressed {
 struct RedoPressed {
     std::optional<IniValues> stored;
 };
-// The compiler keys as stored, whole, and the toolchain folders found where they lie.
+// The compiler keys as stored, whole, the IDE's folder and the toolchain folders listed.
 struct ToolchainsListed {
     std::wstring stored32;
     std::wstring stored64;
+    std::wstring ideFolder;
     std::wstring toolchainsFolder;
     std::vector<ToolchainFolder> folders;
 };
@@ -141,13 +152,18 @@ struct ToolchainPicked {
 // What is stored now (none while it cannot be read), the checkboxes, and the presets in
 // MarlwickIII.ini now (none when it cannot be read).
 struct KeepPressed {
-    std::optional<IniValues> stored;
+    std::optional<StoredNow> stored;
     bool console;
     bool exx;
     std::optional<std::vector<std::wstring>> presetsInFile;
 };
+enum class AppendOutcome {
+    Appended,
+    NotCarried, // the file would not give the text back, as for a character its code page lacks
+    NotWritten,
+};
 struct PresetAppended {
-    bool ok;
+    AppendOutcome outcome;
 };
 struct WriteDone {
     bool ok;
@@ -229,6 +245,7 @@ class Session {
 
     CodePageTrip codePage_;
     std::vector<std::wstring> presets_;
+    bool presetsKnown_; // MarlwickIII.ini has been read
     int selected_;
     IniValues followed_; // the stored values as last seen, or as own writes left them
     std::optional<IniValues> storedSeenOnce_;

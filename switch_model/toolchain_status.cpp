@@ -29,13 +29,35 @@ long long Distance(std::size_t from, std::size_t to) {
     return static_cast<long long>(to) - static_cast<long long>(from) - 1;
 }
 
+// The first "-" followed by a digit; 0 without one.
+std::size_t FindVersionDash(std::wstring_view text) {
+    for (std::size_t at = 0; at + 1 < text.size(); ++at)
+        if (text[at] == L'-' && text[at + 1] >= L'0' && text[at + 1] <= L'9')
+            return at + 1;
+    return 0;
+}
+
+// The first of the characters at or after start; 0 when there is none.
+std::size_t FindAnyFrom(std::wstring_view text, std::wstring_view wanted, std::size_t start) {
+    const std::size_t found = text.find_first_of(wanted, start - 1);
+    return found == std::wstring_view::npos ? 0 : found + 1;
+}
+
 } // namespace
 
+// A "-" above the toolchain's folder, as in C:\Users\Anne-Marie, does not begin the versions:
+// they follow the first "-" before a digit, each within its folder. A path without one reads as
+// it always has.
 std::wstring ToolchainStatusText(std::wstring_view compilerPath) {
-    const std::size_t i = FindFrom(compilerPath, L'-', 1);
-    const std::size_t j = FindFrom(compilerPath, L'-', i + 1);
+    const std::size_t version = FindVersionDash(compilerPath);
+    const std::size_t i = version != 0 ? version : FindFrom(compilerPath, L'-', 1);
     const std::size_t k = FindLast(compilerPath, L'-');
-    const std::size_t m = FindFrom(compilerPath, L'\\', k + 1);
+    std::size_t j = FindFrom(compilerPath, L'-', i + 1);
+    std::size_t m = FindFrom(compilerPath, L'\\', k + 1);
+    if (version != 0) {
+        j = FindAnyFrom(compilerPath, L"-\\/", i + 1);
+        m = FindAnyFrom(compilerPath, L"\\/", k + 1);
+    }
 
     std::wstring text = L" fbc ";
     text.append(Piece(compilerPath, i + 1, Distance(i, j)));

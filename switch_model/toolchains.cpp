@@ -39,59 +39,98 @@ bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
                       [](wchar_t x, wchar_t y) { return Folded(x) == Folded(y); });
 }
 
-// The path with the name of the folder that holds its file replaced; none when it names no
-// folder.
+// The path with the name of the folder that holds its file replaced; none when that folder has
+// no name of its own, as a drive's root has not.
 std::optional<std::wstring> WithFolderName(std::wstring_view path, std::wstring_view name) {
     const std::optional<std::wstring_view> folder = Parent(path);
-    if (!folder || LastName(*folder).empty())
+    if (!folder || LastName(*folder).empty() || LastName(*folder).ends_with(L':'))
         return std::nullopt;
     const std::size_t nameStart = folder->size() - LastName(*folder).size();
     return std::wstring(path.substr(0, nameStart)) + std::wstring(name) +
            std::wstring(path.substr(folder->size()));
 }
 
+constexpr std::wstring_view kCurrentDrive = L"{CURDRIVE}";
+
+// The folder above the one that holds the stored path's compiler; none for an empty path and for
+// a compiler whose folder is a root.
+std::optional<std::wstring> OwnToolchainsFolder(std::wstring_view stored,
+                                                std::wstring_view ideFolder) {
+    const std::wstring folder = CompilerFolder(stored, ideFolder);
+    const std::optional<std::wstring_view> parent = Parent(folder);
+    if (stored.empty() || !parent || LastName(folder).empty())
+        return std::nullopt;
+    return std::wstring(*parent);
+}
+
+bool IsOwnFolder(std::wstring_view stored32, std::wstring_view toolchainsFolder,
+                 std::wstring_view ideFolder) {
+    const std::optional<std::wstring> own = OwnToolchainsFolder(stored32, ideFolder);
+    return own && EqualIgnoringCase(*own, toolchainsFolder);
+}
+
 } // namespace
 
-std::wstring CompilerFolder(std::wstring_view compilerPath, std::wstring_view ideFolder) {
-    const std::wstring_view folder = Parent(compilerPath).value_or(L"");
-    if (compilerPath.empty() || IsAbsolute(folder))
-        return std::wstring(folder);
-    return std::wstring(ideFolder) + (folder.empty() ? L"" : L"\\") + std::wstring(folder);
+std::wstring ResolvedPath(std::wstring_view stored, std::wstring_view ideFolder) {
+    std::wstring path(stored);
+    const bool ideOnDrive = ideFolder.size() >= 2 && ideFolder[1] == L':';
+    for (std::size_t at = 0; ideOnDrive && at + kCurrentDrive.size() <= path.size(); ++at)
+        if (EqualIgnoringCase(std::wstring_view(path).substr(at, kCurrentDrive.size()),
+                              kCurrentDrive))
+            path.replace(at, kCurrentDrive.size(), ideFolder.substr(0, 1));
+    if (path.empty() || IsAbsolute(path))
+        return path;
+    return std::wstring(ideFolder) + L"\\" + path;
+}
+
+std::wstring CompilerFolder(std::wstring_view stored, std::wstring_view ideFolder) {
+    if (stored.empty())
+        return {};
+    const std::wstring path = ResolvedPath(stored, ideFolder);
+    return std::wstring(Parent(path).value_or(L""));
 }
 
 std::wstring ToolchainsFolder(std::wstring_view stored32, std::wstring_view ideFolder,
                               bool compilerFolderExists) {
-    const std::wstring holder = CompilerFolder(stored32, ideFolder);
-    if (const std::optional<std::wstring_view> parent = Parent(holder);
-        parent && !stored32.empty() && compilerFolderExists)
-        return std::wstring(*parent);
+    if (const std::optional<std::wstring> own = OwnToolchainsFolder(stored32, ideFolder);
+        own && compilerFolderExists)
+        return *own;
     return std::wstring(ideFolder) + L"\\Toolchains";
 }
 
 std::vector<ToolchainItem> ToolchainMenuItems(std::vector<ToolchainFolder> folders,
-                                              std::wstring_view stored32) {
-    // A few folders: an insertion sort, stable, and lighter in the program than std::stable_sort.
-    for (std::size_t i = 1; i < folders.size(); ++i)
-        for (std::size_t j = i; j > 0 && LessIgnoringCase(folders[j].name, folders[j - 1].name);
-             --j)
-            std::swap(folders[j], folders[j - 1]);
-    const std::wstring_view current = LastName(Parent(stored32).value_or(L""));
+                                              std::wstring_view stored32,
+                                              std::wstring_view toolchainsFolder,
+                                              std::wstring_view ideFolder) {
+    std::stable_sort(folders.begin(), folders.end(),
+                     [](const auto& a, const auto& b) { return LessIgnoringCase(a.name, b.name); });
+    const std::wstring current = IsOwnFolder(stored32, toolchainsFolder, ideFolder)
+                                     ? std::wstring(LastName(CompilerFolder(stored32, ideFolder)))
+                                     : L"";
     std::vector<ToolchainItem> items;
     for (const ToolchainFolder& folder : folders)
-        items.push_back({folder.name, !current.empty() && EqualIgnoringCase(folder.name, current),
-                         folder.hasFbc32});
+        items.push_back({folder, !current.empty() && EqualIgnoringCase(folder.name, current)});
     return items;
+}
+
+std::optional<std::wstring> Compiler64For(std::wstring_view stored64, std::wstring_view name) {
+    if (stored64.empty())
+        return std::nullopt;
+    return WithFolderName(stored64, name);
 }
 
 std::vector<KeyValue> ToolchainWrites(std::wstring_view stored32, std::wstring_view stored64,
                                       const ToolchainFolder& picked,
-                                      std::wstring_view toolchainsFolder) {
-    const std::wstring fullPath =
-        std::wstring(toolchainsFolder) + L"\\" + picked.name + L"\\fbc32.exe";
+                                      std::wstring_view toolchainsFolder,
+                                      std::wstring_view ideFolder) {
+    const std::optional<std::wstring> kept = IsOwnFolder(stored32, toolchainsFolder, ideFolder)
+                                                 ? WithFolderName(stored32, picked.name)
+                                                 : std::nullopt;
     std::vector<KeyValue> writes = {
-        {IniKey::Compiler32, WithFolderName(stored32, picked.name).value_or(fullPath)}};
-    if (!stored64.empty() && picked.hasFbc64)
-        if (const std::optional<std::wstring> path64 = WithFolderName(stored64, picked.name))
+        {IniKey::Compiler32,
+         kept.value_or(std::wstring(toolchainsFolder) + L"\\" + picked.name + L"\\fbc32.exe")}};
+    if (picked.hasFbc64)
+        if (const std::optional<std::wstring> path64 = Compiler64For(stored64, picked.name))
             writes.push_back({IniKey::Compiler64, *path64});
     return writes;
 }

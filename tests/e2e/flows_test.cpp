@@ -15,6 +15,8 @@
 
 #include "control_ids.h"
 #include "handles.h"
+#include "ide_settings.h"
+#include "stand_in_ide.h"
 #include "support.h"
 
 namespace {
@@ -24,13 +26,13 @@ using support::WaitUntil;
 using Bytes = std::optional<std::string>;
 
 // The files a flow starts with, laid out as on a user's machine: Tools\ holds the program,
-// Settings\WinFBE.ini is the IDE's.
+// Settings\WinFBE.ini is the IDE's, in the IDE's own shape (or ANSI, as files were before).
 struct Given {
     const wchar_t* exe = L"MarlwickIII.exe";
     Bytes presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n";
-    bool winFbeIni = true;
-    const char* switches = "-w all -fpmode fast -fpu sse -gen gcc -O 2"; // null: no key
-    Bytes console = {}, exx = {}, position = {};                         // the state files
+    bool winFbeIni = true, ansiIni = false;
+    support::IdeCompilerKeys ini = {};
+    Bytes console = {}, exx = {}, position = {}; // the state files
     // The recording DlgMsgBox.dll holds its boxes until ReleaseBoxes, or until a quit message,
     // which it then keeps with swallowQuit.
     bool holdBoxes = false, swallowQuit = false;
@@ -86,19 +88,14 @@ class World {
                                           {L"DlgMsgBox.hold", hold}})
             if (bytes)
                 support::WriteBytes(Tools(name), *bytes);
-        const std::string switches =
-            given.switches ? std::string("CompilerSwitches=") + given.switches + "\r\n" : "";
         if (given.winFbeIni)
-            support::WriteBytes(Ini(), "; WinFBE\r\n[Options]\r\nLanguage=english\r\n\r\n"
-                                       "[Compiler]\r\n" +
-                                           switches +
-                                           "FBWINCompiler32=C:\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0"
-                                           "\\fbc32.exe\r\n\r\n[Files]\r\nFile1=C:\\a.bas\r\n");
+            support::WriteBytes(Ini(), support::IdeShapedIni(given.ini, given.ansiIni));
     }
 
     ~World() {
         ReleaseBoxes();
-        lock.reset();
+        iniLock.reset();
+        presetLock.reset();
         squatter.reset();
         for (const Process& process : processes_)
             adopted.push_back(process.id);
@@ -121,10 +118,12 @@ class World {
         return processes_.emplace_back(UniqueHandle(info.hProcess), info.dwProcessId);
     }
 
-    // The stand-in IDE, or another program of a class the utility does not look for.
-    HWND StartWindow(const wchar_t* className, const wchar_t* log) {
+    // The stand-in IDE with its settings file, or another program of a class the utility does
+    // not look for.
+    HWND StartWindow(const wchar_t* className, const wchar_t* log, bool withSettings = false) {
         const Process& process =
-            Start(FromHost(E2E_IDE), L"\"" + (Root() / log).wstring() + L"\" " + className);
+            Start(FromHost(E2E_IDE), L"\"" + (Root() / log).wstring() + L"\" " + className +
+                                         (withSettings ? L" \"" + Ini().wstring() + L"\"" : L""));
         HWND window = nullptr;
         WaitUntil([&] { return (window = FindWindowOf(process.id, className, nullptr)); });
         return window;
@@ -134,19 +133,23 @@ class World {
 
     void StartApp(bool withIde = true) {
         if (withIde && !IsWindow(ide))
-            ide = StartWindow(L"WinFBE_Class", L"keys.log");
+            ide = StartWindow(L"WinFBE_Class", L"keys.log", true);
         app = &Start(Tools(exe_.c_str()), L"");
     }
 
-    path Root() const { return scratch_.Root(); }
+    // The IDE's folder, in a user's folder whose name has a hyphen and letters beyond the ANSI
+    // code page.
+    path Root() const {
+        return scratch_.Root() / L"Anne-Marie \u0141\u00f3d\u017a \u6f22" / L"WinFBE";
+    }
     path Tools(const wchar_t* name) const { return Root() / L"Tools" / name; }
     path Ini() const { return Root() / L"Settings" / L"WinFBE.ini"; }
 
     Process* app = nullptr;
     std::vector<DWORD> adopted; // started by the program, ended here too
     HWND main = nullptr, ide = nullptr, third = nullptr, editBox = nullptr;
-    UniqueFile lock;
-    UniqueHandle squatter; // an object that holds the name of the program's mutex
+    UniqueFile iniLock, presetLock; // held as another program holds a file
+    UniqueHandle squatter;          // an object that holds the name of the program's mutex
     int ticks = 0;
     std::size_t keysSeen = 0;
 
@@ -280,6 +283,15 @@ STEP(SecondCopy, (), {
 
 STEP(Click, (int id), { ASSERT_TRUE(Send(GetDlgItem(w.main, id), BM_CLICK)) << id; })
 
+// Another program checks the option as automation does, with BM_SETCHECK: no click, no
+// notification.
+STEP(CheckedElsewhere, (int id), {
+    for (int option = kFirstOptionId; option <= kFirstOptionId + 32; ++option)
+        if (option != id && IsChecked(w.main, option))
+            Send(GetDlgItem(w.main, option), BM_SETCHECK, BST_UNCHECKED);
+    ASSERT_TRUE(Send(GetDlgItem(w.main, id), BM_SETCHECK, BST_CHECKED)) << id;
+})
+
 // A click on a button whose command opens a box, so that it is not waited for.
 STEP(Post, (int id), { PostMessageW(w.main, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); })
 
@@ -322,14 +334,42 @@ Step Status(std::wstring text) {
     return Text(kStatusBarId, std::move(text));
 }
 
-STEP(Write, (const wchar_t* key, std::wstring value),
-     { ASSERT_TRUE(WritePrivateProfileStringW(L"Compiler", key, value.c_str(), w.Ini().c_str())); })
+// Paths below the flow's IDE folder, which only the flow's world knows: as the IDE writes them on
+// its own drive ("{CURDRIVE}:\..."), or in full.
+constexpr std::wstring_view kOnIdeDrive = L"<on the IDE's drive>\\";
+constexpr std::wstring_view kInIdeFolder = L"<in the IDE's folder>\\";
 
-// Waits until the timer has ticked once more: it changes the compiler path and waits for the
-// status bar to follow.
+std::wstring OnIdeDrive(const std::wstring& relative) {
+    return std::wstring(kOnIdeDrive) + relative;
+}
+std::wstring InIdeFolder(const std::wstring& relative) {
+    return std::wstring(kInIdeFolder) + relative;
+}
+
+std::wstring Expanded(const World& w, std::wstring text) {
+    const std::wstring folder = w.Root().wstring() + L"\\";
+    if (text.starts_with(kOnIdeDrive))
+        return L"{CURDRIVE}" + folder.substr(1) + text.substr(kOnIdeDrive.size());
+    if (text.starts_with(kInIdeFolder))
+        return folder + text.substr(kInIdeFolder.size());
+    return text;
+}
+
+// The IDE saves its settings as it does on a recent file or a closed dialog: the whole file
+// again, with the key of section Compiler changed when one is given.
+STEP(IdeSaves, (std::wstring key = L"", std::wstring value = L""), {
+    std::wstring change = key.empty() ? L"" : key + L"=" + Expanded(w, value);
+    COPYDATASTRUCT request{kSaveSettings, static_cast<DWORD>(change.size() * sizeof(wchar_t)),
+                           change.data()};
+    ASSERT_EQ(Send(w.ide, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), TRUE)
+        << "the IDE did not save its settings";
+})
+
+// Waits until the timer has ticked once more: the IDE changes its compiler path and the status
+// bar follows.
 STEP(Tick, (), {
     const std::wstring mark = L"t" + std::to_wstring(++w.ticks);
-    Write(L"FBWINCompiler32", L"C:\\FreeBASIC-" + mark + L"-gcc-" + mark + L"\\fbc.exe")(w);
+    IdeSaves(L"FBWINCompiler32", L"C:\\FreeBASIC-" + mark + L"-gcc-" + mark + L"\\fbc.exe")(w);
     Status(L" fbc " + mark + L" / gcc " + mark)(w);
 })
 
@@ -341,9 +381,10 @@ Step Idle() {
 
 // ---- Files and boxes ----
 
+// What the IDE reads for the key once it takes up the file again.
 STEP(Stored, (std::wstring value, const wchar_t* key = L"CompilerSwitches"), {
-    const auto stored = [&] { return support::CompilerValue(w.Ini(), key); };
-    EXPECT_TRUE(WaitUntil([&] { return stored() == value; }))
+    const auto stored = [&] { return support::IdeSettings(w.Ini()).Value(L"Compiler", key); };
+    EXPECT_TRUE(WaitUntil([&] { return stored() == Expanded(w, value); }))
         << support::Utf8(key) << " holds \"" << support::Utf8(stored().value_or(L"(no key)"))
         << "\"";
 })
@@ -361,8 +402,11 @@ STEP(File, (const wchar_t* name, Bytes bytes), {
     EXPECT_EQ(support::ReadBytes(w.Tools(name)), bytes);
 })
 
+// Another program holds WinFBE.ini open without sharing; Lock(false) frees every file held.
 STEP(Lock, (bool locked), {
-    w.lock.reset(
+    if (!locked)
+        w.presetLock.reset();
+    w.iniLock.reset(
         locked ? CreateFileW(w.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                : INVALID_HANDLE_VALUE);
 })
@@ -385,7 +429,7 @@ STEP(Presets, (Bytes bytes, bool held = false), {
         GetSystemTimeAsFileTime(&earlier);
         earlier.dwHighDateTime -= 1;
         SetFileTime(open.get(), nullptr, nullptr, &earlier);
-        w.lock = std::move(open);
+        w.presetLock = std::move(open);
     }
 })
 
@@ -760,8 +804,7 @@ struct Flow {
 const std::wstring kStored = L"-w all -fpmode fast -fpu sse -gen gcc -O 2";
 const std::wstring kClang =
     L"-asm att -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2";
-const std::string kLong = "-gen gcc -O 2" + std::string(3000, 'x');
-const std::wstring kLongWide(kLong.begin(), kLong.end());
+const std::wstring kLong = L"-gen gcc -O 2" + std::wstring(3000, L'x');
 // So many presets, the last the one the stored value at the start of every flow was composed from.
 std::vector<std::wstring> SomePresets(int count) {
     std::vector<std::wstring> presets;
@@ -794,11 +837,12 @@ Bytes Sample() {
 const std::string kNoSelection =
     "No valid radio button has been selected. | MWK III | 0x2030 | 8 | MWK III shown";
 const std::wstring kJose = L"-i C:\\Jos\u00e9";
+const std::wstring kJapanese = L"-d NAME=\u65e5\u672c";
 
 // clang-format off
 const Flow kFlows[] = {
     {"StartupSelectsTheStoredPresetAndApplyWritesTheTicksAndMarkers",
-     {.switches = "-asm att -s console -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2",
+     {.ini = {.switches = L"-asm att -s console -exx -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"},
       .console = "kept by the user"},
      {Start(), Selected(1003), Ticks(true, false, true), Status(L" fbc 1.10.1 / gcc 9.3.0"),
       Tip(1003, L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
@@ -808,7 +852,8 @@ const Flow kFlows[] = {
       Tip(kNoPreset, L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
       Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -gen gcc -O 3"),
       File(L"ConsoleIII.dat", {}), File(L"exxIII.dat", ""), Selected(1002),
-      Write(L"FBWINCompiler32", L"D:\\FreeBASIC-1.09.0-gcc-5.2\\bin\\fbc.exe"), Status(L" fbc 1.09.0 / gcc 5.2"),
+      IdeSaves(L"FBWINCompiler32", L"D:\\FreeBASIC-1.09.0-gcc-5.2\\bin\\fbc.exe"), Status(L" fbc 1.09.0 / gcc 5.2"),
+      CheckedElsewhere(1004), Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004),
       Shown({})}},
     {"ClicksAloneWriteNothingApplyWithoutAPresetSaysSoAndClearEmptiesTheValue", {.exx = ""},
      {Start(), Click(1003), Click(kConsoleId), Click(kNoPreset), Press(kApplyId), Stored(kStored),
@@ -819,8 +864,8 @@ const Flow kFlows[] = {
       Stored(kClang), Selected(1003), Click(1002), EditOpen(), EditLeave(Leave::Cancel, L"-typed"),
       EditOpen(), EditLeave(Leave::Escape, L"-typed"), EditOpen(), EditLeave(Leave::CloseButton, L"-typed"),
       EditOpen(), EditLeave(Leave::Ok, L""), Tick(), Stored(kClang), Selected(1002), Shown({})}},
-    {"EditKeepsALongValueWhole", {.switches = kLong.c_str()},
-     {Start(), MoveTo(100, 100), EditOpen(), EditShows(kLongWide), EditLeave(Leave::Ok), Tick(), Stored(kLongWide),
+    {"EditKeepsALongValueWhole", {.ini = {.switches = kLong}},
+     {Start(), MoveTo(100, 100), EditOpen(), EditShows(kLong), EditLeave(Leave::Ok), Tick(), Stored(kLong),
       Selected(kNoPreset)}},
     {"AWinFbeIniThatCannotBeWrittenIsReportedAndLeftAlone", {},
      {Start(), Click(1002), Press(kApplyId), Lock(true), Front(&World::main), Typed('Z', true),
@@ -830,11 +875,11 @@ const Flow kFlows[] = {
                           "Error2 | MWK III | 0x2030 | 8 | MWK III shown", "Error3 | MWK III | 0x2030 | 8 | MWK III shown"}),
       Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 3")}},
     {"LayoutLargeAndAValueThatMatchesNoPresetReportedBeforeTheWindowShows",
-     {.exe = L"MarLwickC.exe", .switches = "-w all -fpmode fast -fpu sse  -gen gcc -O 2"},
+     {.exe = L"MarLwickC.exe", .ini = {.switches = L"-w all -fpmode fast -fpu sse  -gen gcc -O 2"}},
      {Start(), Shown({"No preset match. | MWK | 0x2030 | 12 | MWK III hidden"}), Selected(kNoPreset),
       LooksRight(25, 12, {L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas"})}},
     {"LayoutSmallWithoutPresetsAndAnEmptyValueReported",
-     {.exe = L"marlwick9.exe", .presets = "", .switches = nullptr},
+     {.exe = L"marlwick9.exe", .presets = "", .ini = {.switches = std::nullopt}},
      {Start(), Shown({"'CompilerSwitches' in WinFBE.ini is empty. | MWK III | 0x2030 | 9 | MWK III hidden"}),
       Selected(1001), LooksRight(22, 8, {})}},
     {"WithoutMarlwickIniItSaysSoAndEnds", {.presets = {}},
@@ -879,11 +924,11 @@ const Flow kFlows[] = {
       Tick(), Tick(), Show(&World::ide, SW_RESTORE), Minimised(false), Options({L"-gen gas", L"-gen gcc -O 2"}),
       At(POINT{60, 20}), Selected(1002), LooksRight(22, 8, {L"-gen gas", L"-gen gcc -O 2"}), Shown({})}},
     {"PresetFilesAsEditorsSaveThemFollowedOnceFree", {.presets = "-gen gcc -O 2\r\n-i C:\\Jos\xC3\xA9\r\n"},
-     {Presets("-gen gas\r\n", true), Start(), Options({}), Lock(false), Options({L"-gen gas"}),
+     {Presets("-gen gas\r\n", true), Lock(true), Start(), Options({}), Lock(false), Options({L"-gen gas"}),
       Presets(Utf16(L"-gen gcc -O 2\r\n" + kJose + L"\r\n")), Options({L"-gen gcc -O 2", kJose}),
       Selected(1001), Click(1002), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse " + kJose), CloseApp(),
       Presets("-gen gcc -O 2\r\n-i C:\\Jos\xC3\xA9\r\n"), Start(), Options({L"-gen gcc -O 2", kJose}),
-      Selected(1002), Shown({"No preset match. | MWK | 0x2030 | 8 | MWK III hidden"})}},
+      Selected(1002), Shown({})}},
     {"UndoAndRedoFromTheirKeysAndTheSystemMenu", {},
      {Start(), UndoItem(false), MenuItem(3, false), Click(1002), Press(kApplyId), Press(kClearId), UndoItem(true),
       Front(&World::main), Typed('Z', true), Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 3"), Selected(1002),
@@ -892,35 +937,44 @@ const Flow kFlows[] = {
       MenuItem(3, true), Typed('Z', true, true), Stored(L""), Selected(kNoPreset), UndoItem(true), MenuItem(3, false), Typed('Z', true),
       SystemCommand(kRedoMenuCommand), Stored(L""), EditOpen(), Typed('X'), Text(kEditFieldId, L"x", true),
       Typed('Z', true), Text(kEditFieldId, L"", true), EditLeave(Leave::Cancel), Stored(L""), Shown({})}},
-    {"TheToolchainMenuChangesOnlyTheToolchainFolderOfBothCompilers", {},
-     {Made({L"Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L"Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe",
-            L"Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe", L"Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc64.exe",
-            L"Toolchains\\docs\\readme.txt"}),
-      Write(L"FBWINCompiler32", L".\\Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe"),
-      Write(L"FBWINCompiler64", L".\\toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\FBC64.EXE"), Start(),
+    {"TheToolchainMenuListsTheFoldersBesideTheCompilerAndChangesOnlyTheFolderOfBothKeys", {},
+     {Made({L"Compilers\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L"Compilers\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe",
+            L"Compilers\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe", L"Compilers\\FreeBASIC-1.09.0-gcc-5.2\\fbc64.exe",
+            L"Compilers\\docs\\readme.txt", L"Compilers64\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe",
+            L"Toolchains\\FreeBASIC-1.08.0-gcc-4.9\\fbc32.exe"}),
+      Start(), IdeSaves(L"FBWINCompiler32", OnIdeDrive(L"Compilers\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe")),
+      IdeSaves(L"FBWINCompiler64", OnIdeDrive(L"Compilers64\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe")),
       Status(L" fbc 1.10.1 / gcc 9.3.0"), ToolchainMenu(), MenuKeys({VK_ESCAPE}),
       ToolchainMenu(), MenuKeys({VK_DOWN, VK_DOWN, VK_RETURN}), Status(L" fbc 1.09.0 / gcc 5.2"),
-      Stored(L".\\Toolchains\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe", L"FBWINCompiler32"),
-      Stored(L".\\toolchains\\FreeBASIC-1.09.0-gcc-5.2\\FBC64.EXE", L"FBWINCompiler64"), Stored(kStored),
-      Front(&World::main), Typed('Z', true), Status(L" fbc 1.10.1 / gcc 9.3.0"),
-      Stored(L".\\toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\FBC64.EXE", L"FBWINCompiler64"),
-      Lock(true), SystemCommand(kToolchainMenuCommand), MenuKeys({VK_DOWN, VK_DOWN, VK_RETURN}), Lock(false),
-      Shown({"Error5 | MWK III | 0x2030 | 8 | MWK III shown"}), Status(L" fbc 1.10.1 / gcc 9.3.0"),
-      Stored(L".\\Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L"FBWINCompiler32")}},
+      Stored(OnIdeDrive(L"Compilers\\FreeBASIC-1.09.0-gcc-5.2\\fbc32.exe"), L"FBWINCompiler32"),
+      Stored(OnIdeDrive(L"Compilers64\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc64.exe"), L"FBWINCompiler64"),
+      Stored(kStored), Front(&World::main), Typed('Z', true), Status(L" fbc 1.10.1 / gcc 9.3.0"),
+      IdeSaves(L"FBWINCompiler32", L"D:\\Gone\\FreeBASIC-1.07.0-gcc-4.8\\fbc32.exe"), Status(L" fbc 1.07.0 / gcc 4.8"),
+      ToolchainMenu(), MenuKeys({VK_DOWN, VK_RETURN}), Status(L" fbc 1.08.0 / gcc 4.9"),
+      Stored(InIdeFolder(L"Toolchains\\FreeBASIC-1.08.0-gcc-4.9\\fbc32.exe"), L"FBWINCompiler32"),
+      Lock(true), SystemCommand(kToolchainMenuCommand), MenuKeys({VK_DOWN, VK_RETURN}), Lock(false),
+      Shown({"Error5 | MWK III | 0x2030 | 8 | MWK III shown"}),
+      Stored(InIdeFolder(L"Toolchains\\FreeBASIC-1.08.0-gcc-4.9\\fbc32.exe"), L"FBWINCompiler32")}},
     {"EditPresetsOpensTheFileInTheUsersEditorAndMakesItWhenMissing", {},
      {Start(), Presets({}), SystemCommand(kEditPresetsMenuCommand), File(L"MarlwickIII.ini", Sample()),
       EditorShows(L"MarlwickIII.ini")}},
     {"KeepStoredValueAddsItAsTheLastPreset", {.exx = ""},
-     {Start(), Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -O1,-g"), Selected(kNoPreset),
-      SystemMenu(), Typed('K'),
-      File(L"MarlwickIII.ini", "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n\"-O1,-g\"\r\n"),
-      Options({L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas", L"-O1,-g"}), Selected(1005),
-      Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse -O1,-g"), SystemCommand(kKeepPresetMenuCommand),
+     {Start(), IdeSaves(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse " + kJapanese), Selected(kNoPreset),
+      Tip(kNoPreset, L"-exx -w all -fpmode fast -fpu sse " + kJapanese), SystemMenu(), Typed('K'),
+      File(L"MarlwickIII.ini", "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n"
+                               "-d NAME=\xE6\x97\xA5\xE6\x9C\xAC\r\n"),
+      Options({L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas", kJapanese}), Selected(1005),
+      Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse " + kJapanese),
+      SystemCommand(kKeepPresetMenuCommand),
       Shown({"'CompilerSwitches' is a preset already. | MWK III | 0x2030 | 8 | MWK III shown"})}},
-    {"TheSelectionFollowsTheStoredValueWhenTheIdeChangesIt", {.holdBoxes = true},
-     {Start(), Click(1002), Press(kApplyId), Write(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"),
-      Selected(1004), Lock(true), Post(kClearId), Shown({"Error3 | MWK III | 0x2030 | 8 | MWK III shown"}),
-      Lock(false), Write(L"CompilerSwitches", kStored), Tick(), Idle(), Selected(1004), ReleaseBoxes(), Selected(1001)}},
+    {"TheIdesOwnSavesMoveNothingAndItsChangesMoveTheSelection",
+     {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n-gen gcc -O 2 -i C:\\\xC5\x81ukasz\r\n",
+      .ini = {.switches = L"-w all -fpmode fast -fpu sse -gen gcc -O 2 -i C:\\\u0141ukasz"}, .holdBoxes = true},
+     {Start(), Selected(1005), Click(1003), IdeSaves(), IdeSaves(L"CompilerBuild", L"2"), Tick(), Tick(), Selected(1003),
+      Click(1002), Press(kApplyId), IdeSaves(L"CompilerBuild", L"3"), Tick(), Tick(), Selected(1002), UndoItem(true),
+      IdeSaves(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004), UndoItem(false),
+      Lock(true), Post(kClearId), Shown({"Error3 | MWK III | 0x2030 | 8 | MWK III shown"}),
+      Lock(false), IdeSaves(L"CompilerSwitches", kStored), Tick(), Idle(), Selected(1004), ReleaseBoxes(), Selected(1001)}},
 };
 // clang-format on
 

@@ -53,7 +53,8 @@ ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, temp);
-    root_ = path(temp) / (L"marlwick-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+    // No hyphen before a digit: the status text reads the versions after one.
+    root_ = path(temp) / (L"marlwick-test-p" + std::to_wstring(GetCurrentProcessId()) + L"-n" +
                           std::to_wstring(counter++));
     std::filesystem::create_directories(root_);
 }
@@ -67,16 +68,6 @@ ScratchFolder::~ScratchFolder() {
             return !error;
         },
         5000);
-}
-
-std::optional<std::wstring> CompilerValue(const path& ini, const wchar_t* key) {
-    constexpr wchar_t kMissing[] = L"\x01";
-    std::wstring value(1 << 16, L'\0');
-    value.resize(GetPrivateProfileStringW(L"Compiler", key, kMissing, value.data(),
-                                          static_cast<DWORD>(value.size()), ini.c_str()));
-    if (value == kMissing)
-        return std::nullopt;
-    return value;
 }
 
 } // namespace support

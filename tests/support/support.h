@@ -37,7 +37,4 @@ class ScratchFolder {
     path root_;
 };
 
-// A value of section Compiler as the profile functions read it; none when the key is missing.
-std::optional<std::wstring> CompilerValue(const path& ini, const wchar_t* key);
-
 } // namespace support

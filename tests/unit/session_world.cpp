@@ -36,9 +36,10 @@ IniValues IdeReads(const IniValues& whole) {
     return read;
 }
 
-// What the profile functions give back whole once the value is written.
-std::wstring StoredWhole(std::wstring_view written) {
-    return CodePage(AsReadBack(written), SIZE_MAX);
+// What the profile functions give back whole once the value is written: in a UTF-16 file, as the
+// IDE keeps it, every character; in an ANSI one, the code page's.
+std::wstring StoredWhole(std::wstring_view written, bool utf16) {
+    return utf16 ? AsReadBack(written) : CodePage(AsReadBack(written), SIZE_MAX);
 }
 
 const std::wstring kTexts[] = {L"-gen gcc", L"-gen gas",         L"-O2 ",      L"-gen clang -O3",
@@ -50,17 +51,6 @@ const ToolchainFolder kToolchains[] = {{L"FreeBASIC-1.10.1-gcc-9.3", true, true}
 
 std::wstring Text(unsigned choice) {
     return kTexts[choice % std::size(kTexts)];
-}
-
-// What the reader gives back of an item written on a line of its own.
-std::wstring ReadBack(std::wstring_view item) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t unit : item)
-        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    std::string_view rest = bytes;
-    const PresetFileText file = ReadPresetFile([&] { return std::exchange(rest, {}); },
-                                               [](std::string_view) { return std::wstring(); });
-    return file.presets.empty() ? L"" : file.presets.front();
 }
 
 // What another program stored there is never written over: the newest step holding the key goes,
@@ -81,12 +71,20 @@ void Push(Steps& steps, HistoryStep step) {
 
 class World {
   public:
-    explicit World(bool heldAtStart)
-        : fileHeld_(heldAtStart),
-          session_(CodePage, heldAtStart ? std::nullopt : std::optional(fileTexts_), fileStamp_) {
+    // Either file may be held by another program at start-up; what WinFBE.ini held then is seen
+    // once it is free.
+    World(bool utf16, bool presetsHeldAtStart, bool iniHeldAtStart)
+        : utf16_(utf16), fileHeld_(presetsHeldAtStart), iniHeld_(iniHeldAtStart),
+          session_(CodePage, presetsHeldAtStart ? std::nullopt : std::optional(fileTexts_),
+                   fileStamp_) {
         shownPresets_ = session_.Presets();
         NoteStored();
-        Apply(session_.On(Started{IdeReads(stored_)}));
+        if (iniHeld_)
+            outsideKeys_ = {0, 1, 2};
+        Apply(session_.On(Started{iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_))}));
+        Expect(boxesShown_ == 0 || !(iniHeld_ || fileHeld_) ||
+                   (!iniHeld_ && IdeReads(stored_)[kSwitches].empty()),
+               "start-up said what it could not know of a file another program held");
     }
 
     std::string Play(const Story& story) {
@@ -116,7 +114,8 @@ class World {
             return Pick(1 + h.arg % static_cast<int>(shownPresets_.size() + 1));
         case Happening::Apply: {
             const int before = shownOption_;
-            Command(Doing::OwnWrite, ApplyPressed{(h.arg & 1) != 0, (h.arg & 2) != 0});
+            Command(Doing::OwnWrite,
+                    ApplyPressed{shownOption_, (h.arg & 1) != 0, (h.arg & 2) != 0});
             return Expect(shownOption_ == before, "Apply moved the selection");
         }
         case Happening::Edit:
@@ -261,6 +260,7 @@ class World {
         const int before = shownOption_;
         Apply(session_.On(ToolchainsListed{stored_[IndexOf(IniKey::Compiler32)],
                                            stored_[IndexOf(IniKey::Compiler64)],
+                                           L"C:\\IDE",
                                            L"C:\\TC",
                                            {std::begin(kToolchains), std::end(kToolchains)}}));
         Expect(offered_ == std::size(kToolchains), "the menu does not offer every toolchain");
@@ -277,8 +277,9 @@ class World {
             outsideKeys_.clear();
         if (switchesChanged)
             kept_.reset();
-        const std::optional<IniValues> stored =
-            iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_));
+        const std::optional<StoredNow> stored =
+            iniHeld_ ? std::nullopt
+                     : std::optional(StoredNow{IdeReads(stored_), stored_[kSwitches]});
         Apply(session_.On(KeepPressed{stored, (arg & 1) != 0, (arg & 2) != 0,
                                       fileHeld_ ? std::nullopt : std::optional(fileTexts_)}));
         Expect(!switchesChanged || shownOption_ == StartupChoice(),
@@ -295,7 +296,7 @@ class World {
         IniValues next = stored_;
         next[key] = key == kSwitches ? ComposeSwitches(Text(arg >> 1), arg & 1, arg & 0x20)
                                      : L"C:\\TC\\ide\\fbc.exe";
-        next[key] = StoredWhole(next[key]);
+        next[key] = StoredWhole(next[key], utf16_);
         while (everStored_.contains({key, IdeReads(next)[key]}))
             next[key] = L"-d ide" + std::to_wstring(everStored_.size());
         stored_ = next;
@@ -325,9 +326,8 @@ class World {
     }
 
     int StartupChoice() const {
-        Session fresh(CodePage, shownPresets_, std::nullopt);
-        fresh.On(Started{IdeReads(stored_)});
-        return fresh.Selected();
+        return FindPresetForSwitches(IdeReads(stored_)[kSwitches], shownPresets_, CodePage)
+            .value_or(static_cast<int>(shownPresets_.size()) + 1);
     }
 
     void CheckAlways() {
@@ -362,7 +362,7 @@ class World {
         for (const KeyValue& value : write.values) {
             back.push_back({value.key, before[IndexOf(value.key)]});
             if (ok)
-                stored_[IndexOf(value.key)] = StoredWhole(value.value);
+                stored_[IndexOf(value.key)] = StoredWhole(value.value, utf16_);
         }
         Steps& from = doing_ == Doing::Redo ? redo_ : undo_;
         Steps& to = doing_ == Doing::Redo ? undo_ : redo_;
@@ -398,6 +398,7 @@ class World {
         shownPresets_ = rebuild.presets;
     }
     void Do(const effect::Show&) {
+        ++boxesShown_;
         ++box_;
         for (std::size_t i = 0; i < step_ % 3; ++i)
             Tick();
@@ -433,16 +434,17 @@ class World {
         kept_.reset();
     }
     void Do(const effect::OfferToolchains& offer) { offered_ = offer.items.size(); }
-    // The item goes on a new last line of the file.
+    // The text goes on a new last line of the file.
     void Do(const effect::AppendPreset& append) {
         const bool ok = !fileHeld_;
         if (ok) {
-            kept_ = ReadBack(append.item);
+            kept_ = append.text;
             fileTexts_.push_back(*kept_);
-            fileStamp_ = {now_, fileStamp_.size + append.item.size() + 2};
+            fileStamp_ = {now_, fileStamp_.size + append.text.size() + 2};
             cleanFileTicks_ = 0;
         }
-        Apply(session_.On(PresetAppended{ok}));
+        Apply(
+            session_.On(PresetAppended{ok ? AppendOutcome::Appended : AppendOutcome::NotWritten}));
     }
     void Do(const effect::SetMarkers&) {}
     void Do(const effect::Status&) {}
@@ -455,10 +457,11 @@ class World {
     }
 
     // The files and the window.
+    bool utf16_;
     std::vector<std::wstring> fileTexts_ = {Text(0), Text(1), Text(2), Text(3)};
     FileStamp fileStamp_{1, 100};
     bool fileHeld_;
-    IniValues stored_ = {StoredWhole(ComposeSwitches(Text(0), false, false)),
+    IniValues stored_ = {AsReadBack(ComposeSwitches(Text(0), false, false)),
                          L"C:\\TC\\FreeBASIC-1.10.1-gcc-9.3\\fbc32.exe",
                          L"C:\\TC\\FreeBASIC-1.10.1-gcc-9.3\\fbc64.exe"};
     IniValues lastRead_ = IdeReads(stored_);
@@ -467,6 +470,7 @@ class World {
     bool iniHeld_ = false;
     bool minimised_ = false;
     int box_ = 0;
+    int boxesShown_ = 0; // boxes shown so far
     std::vector<std::wstring> shownPresets_;
     int shownOption_ = 0;
     std::pair<bool, bool> shownHistory_; // the undo and redo items enabled
@@ -495,10 +499,16 @@ const char* const kNames[] = {"Tick", "HalfWritten", "Pick",      "Apply", "Edit
 
 } // namespace
 
+// A story that begins with Hold or Held begins with that file held; one whose first happening has
+// an odd arg plays beside an ANSI WinFBE.ini, any other beside a UTF-16 one.
 std::string Play(const Story& story) {
-    const bool heldAtStart = !story.empty() && story.front().kind == Happening::Hold;
-    World world(heldAtStart);
-    return world.Play(heldAtStart ? Story(story.begin() + 1, story.end()) : story);
+    const auto heldFirst = [&](Happening::Kind kind) {
+        return !story.empty() && story.front().kind == kind;
+    };
+    World world(story.empty() || story.front().arg % 2 == 0, heldFirst(Happening::Hold),
+                heldFirst(Happening::Held));
+    const bool held = heldFirst(Happening::Hold) || heldFirst(Happening::Held);
+    return world.Play(held ? Story(story.begin() + 1, story.end()) : story);
 }
 
 Story RandomStory(std::mt19937& random, std::size_t length) {

@@ -26,7 +26,7 @@ struct Happening {
         Rewrite,   // arg: the presets; with the same stamp when the clock allows
         Hold,      // the preset file is held, or free again; first in a story: held at start
         Minimise,  // or restore
-        Held,      // another program holds WinFBE.ini: it is neither read nor written; or frees it
+        Held,      // WinFBE.ini is held (neither read nor written), or free again; first: at start
         Wait,      // five seconds pass
         KindCount
     };

@@ -6,6 +6,7 @@
 #include "preset_file.h"
 #include "presets.h"
 #include "stored_value.h"
+#include "toolchain_status.h"
 #include "toolchains.h"
 
 namespace {
@@ -131,42 +132,117 @@ TEST(PresetFile, ItemRules) {
         {"a part of the mark is ANSI text", "\xEF\xBB", {L"\u00ef\u00bb"}},
         {"UTF-16 LE with its mark", Utf16(u"-a,\"b, c\"\r\nJos\u00e9\u6f22\x1A-z", false), {L"-a", L"b, c", L"Jos\u00e9\u6f22"}},
         {"UTF-16 BE with its mark, half a unit at the end", Utf16(u"-a\n-b", true) + "x", {L"-a", L"-b"}},
+        {"a NUL ends a preset", std::string("-a\0-b,-c\r\n", 10), {L"-a", L"-c"}},
+        {"a NUL ends a UTF-16 preset", Utf16(std::u16string(u"-a\0-b\n-c", 8), false), {L"-a", L"-c"}},
     };
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ReadTexts(c.file), c.texts) << c.rule;
 }
 
-TEST(Toolchains, TheMenuListsTheFoldersBesideTheCompilerAndAPickChangesOnlyTheFolderName) {
+// A double-byte code page whose two bytes for a character beyond ASCII can be read as UTF-8.
+std::string NarrowDoubleByte(std::wstring_view text) {
+    std::string bytes;
+    for (const wchar_t c : text)
+        bytes += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string("\xC3\xA9");
+    return bytes;
+}
+std::wstring WidenDoubleByte(std::string_view bytes) {
+    std::wstring text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            text += static_cast<wchar_t>(bytes[i]);
+        } else {
+            text += L'\u3042';
+            ++i; // the character's second byte
+        }
+    }
+    return text;
+}
+
+// A kept preset is appended so that the file gives back what it held and then the text.
+TEST(PresetFile, AKeptPresetGoesOnALineOfItsOwnThatReadsBackAsWritten) {
+    // clang-format off
+    const struct { const char* rule; std::string file; std::wstring text; std::optional<std::string> appended; } cases[] = {
+        {"CR LF in a file without a line end", "-a", L"-b", "-a\r\n-b\r\n"},
+        {"the file's own line ends", "-a\n-b", L"-c", "-a\n-b\n-c\n"},
+        {"quoted when it holds a comma", "-a\r\n", L"x, y", "-a\r\n\"x, y\"\r\n"},
+        {"a last line ending in a comma has begun the item", "-a,-b,", L"-c", "-a,-b,-c\r\n"},
+        {"before a 0x1A that ends the text", "-a\r\n\x1A\r\nold", L"-c", "-a\r\n-c\r\n\x1A\r\nold"},
+        {"UTF-8 into a file of ASCII alone", "-a\r\n", L"-d NAME=\u65e5\u672c",
+         "-a\r\n-d NAME=\xE6\x97\xA5\xE6\x9C\xAC\r\n"},
+        {"UTF-8 into a UTF-8 file", "-i \xC3\xA9\n", L"-d \u0142", "-i \xC3\xA9\n-d \xC5\x82\n"},
+        {"UTF-16 into a UTF-16 file", Utf16(u"-a\r\n", false), L"\u65e5", Utf16(u"-a\r\n\u65e5\r\n", false)},
+        {"not into ANSI text that cannot carry it", "-i \xE9t\xE9\r\n", L"-d \u65e5", std::nullopt},
+        {"not a line end", "-a\r\n", L"-b\r-c", std::nullopt},
+        {"not what the reader cuts", "-a\r\n", std::wstring(512, L'x'), std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(WithPresetAppended(c.file, c.text, WidenDoubleByte, NarrowDoubleByte), c.appended)
+            << c.rule;
+}
+
+// The IDE's folder is C:\W; its own drive stands in for {CURDRIVE}.
+TEST(Toolchains, TheMenuListsTheFoldersBesideTheCompilerAndAPickWritesAFolderItListed) {
     const std::vector<ToolchainFolder> found = {
         {L"fbc-1.09", true, false}, {L"FreeBASIC-1.10", true, true}, {L"docs", false, false}};
-    EXPECT_EQ(ToolchainMenuItems(found, L"C:\\W\\Toolchains\\freebasic-1.10\\fbc32.exe"),
-              (std::vector<ToolchainItem>{{L"docs", false, false},
-                                          {L"fbc-1.09", false, true},
-                                          {L"FreeBASIC-1.10", true, true}}));
-    EXPECT_EQ(ToolchainMenuItems({}, L""), std::vector<ToolchainItem>{});
+    const std::vector<ToolchainItem> sorted = {
+        {found[2], false}, {found[0], false}, {found[1], true}};
+    EXPECT_EQ(
+        ToolchainMenuItems(found, L"{curdrive}:\\T\\freebasic-1.10\\fbc32.exe", L"C:\\T", L"C:\\W"),
+        sorted);
+    EXPECT_EQ(ToolchainMenuItems(found, L"D:\\T\\FreeBASIC-1.10\\fbc32.exe", L"C:\\W\\Toolchains",
+                                 L"C:\\W")[2],
+              (ToolchainItem{found[1], false}))
+        << "checked in a folder listed in its stead";
     // clang-format off
     const struct { const wchar_t* stored32; bool exists; const wchar_t* folder; } where[] = {
         {L"D:\\FB\\Old\\fbc32.exe", true, L"D:\\FB"},
         {L".\\Toolchains\\Old\\fbc32.exe", true, L"C:\\W\\.\\Toolchains"},
+        {L"{CURDRIVE}:\\Users\\Anne-Marie\\FB\\Old\\fbc32.exe", true, L"C:\\Users\\Anne-Marie\\FB"},
         {L"D:\\FB\\Old\\fbc32.exe", false, L"C:\\W\\Toolchains"},
+        {L"D:\\fbc32.exe", true, L"C:\\W\\Toolchains"},
         {L"", true, L"C:\\W\\Toolchains"},
     };
-    const struct { const wchar_t* stored32; const wchar_t* stored64; bool has64; std::vector<KeyValue> writes; } picks[] = {
-        {L"D:\\FB\\Old\\FBC32.EXE", L"D:/FB/Old/fbc64.exe", true,
-         {{IniKey::Compiler32, L"D:\\FB\\New\\FBC32.EXE"}, {IniKey::Compiler64, L"D:/FB/New/fbc64.exe"}}},
-        {L".\\Toolchains\\Old\\fbc32.exe", L"", true, {{IniKey::Compiler32, L".\\Toolchains\\New\\fbc32.exe"}}},
-        {L"D:\\FB\\Old\\fbc32.exe", L"D:\\FB\\Old\\fbc64.exe", false, {{IniKey::Compiler32, L"D:\\FB\\New\\fbc32.exe"}}},
-        {L"", L"", true, {{IniKey::Compiler32, L"C:\\W\\Toolchains\\New\\fbc32.exe"}}},
+    const struct { const wchar_t* stored32; const wchar_t* stored64; bool has64; const wchar_t* listed; std::vector<KeyValue> writes; } picks[] = {
+        {L"{CURDRIVE}:\\FB\\Old\\FBC32.EXE", L"{curdrive}:/FB/Old/fbc64.exe", true, L"C:\\FB",
+         {{IniKey::Compiler32, L"{CURDRIVE}:\\FB\\New\\FBC32.EXE"}, {IniKey::Compiler64, L"{curdrive}:/FB/New/fbc64.exe"}}},
+        {L".\\Toolchains\\Old\\fbc32.exe", L"", true, L"C:\\W\\.\\Toolchains", {{IniKey::Compiler32, L".\\Toolchains\\New\\fbc32.exe"}}},
+        {L"D:\\FB\\Old\\fbc32.exe", L"D:\\FB\\Old\\fbc64.exe", false, L"D:\\FB", {{IniKey::Compiler32, L"D:\\FB\\New\\fbc32.exe"}}},
+        {L"C:\\FB\\Old\\fbc32.exe", L"E:\\FB64\\Old\\fbc64.exe", true, L"C:\\FB",
+         {{IniKey::Compiler32, L"C:\\FB\\New\\fbc32.exe"}, {IniKey::Compiler64, L"E:\\FB64\\New\\fbc64.exe"}}},
+        {L"D:\\Gone\\Old\\fbc32.exe", L"", true, L"C:\\W\\Toolchains", {{IniKey::Compiler32, L"C:\\W\\Toolchains\\New\\fbc32.exe"}}},
+        {L"{CURDRIVE}:\\fbc32.exe", L"D:\\fbc64.exe", true, L"C:\\W\\Toolchains", {{IniKey::Compiler32, L"C:\\W\\Toolchains\\New\\fbc32.exe"}}},
+        {L"", L"", true, L"C:\\W\\Toolchains", {{IniKey::Compiler32, L"C:\\W\\Toolchains\\New\\fbc32.exe"}}},
     };
     // clang-format on
     for (const auto& w : where)
         EXPECT_EQ(ToolchainsFolder(w.stored32, L"C:\\W", w.exists), w.folder) << &w - where;
     for (const auto& p : picks)
         EXPECT_EQ(
-            ToolchainWrites(p.stored32, p.stored64, {L"New", true, p.has64}, L"C:\\W\\Toolchains"),
+            ToolchainWrites(p.stored32, p.stored64, {L"New", true, p.has64}, p.listed, L"C:\\W"),
             p.writes)
             << &p - picks;
+    EXPECT_EQ(ResolvedPath(L"{curdrive}:\\A\\fbc64.exe", L"D:\\W"), L"D:\\A\\fbc64.exe");
+}
+
+// The versions follow the first "-" before a digit, each within its folder; a path without such
+// a "-" reads as the IDE's users have always seen it.
+TEST(StatusText, TheVersionsAreCutOutOfTheToolchainsFolder) {
+    // clang-format off
+    const struct { const wchar_t* path; const wchar_t* text; } cases[] = {
+        {L"C:\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L" fbc 1.10.1 / gcc 9.3.0"},
+        {L"C:\\Users\\Anne-Marie\\WinFBE\\Toolchains\\FreeBASIC-1.10.1-winlibs-gcc-9.3.0\\fbc32.exe", L" fbc 1.10.1 / gcc 9.3.0"},
+        {L"C:/Users/Anne-Marie/FreeBASIC-1.10.1-gcc-9.3/fbc32.exe", L" fbc 1.10.1 / gcc 9.3"},
+        {L"D:\\FreeBASIC-1.09.0\\fbc32.exe", L" fbc 1.09.0 / gcc 1.09.0"},
+        {L"C:\\a-b\\c-d\\fbc.exe", L" fbc b\\c / gcc d"},
+        {L"C:\\fbc\\fbc32.exe", L" fbc C:\\fbc\\fbc32.exe / gcc C:"},
+        {L"", L" fbc  / gcc "},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ToolchainStatusText(c.path), c.text) << &c - cases;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "handles.h"
+#include "ide_settings.h"
 #include "presets.h"
 #include "session.h"
 #include "settings_files.h"
@@ -16,9 +17,7 @@ namespace {
 
 using support::path;
 
-constexpr char kIni[] = "; WinFBE settings\r\n[Options]\r\nLanguage=english\r\n\r\n"
-                        "[Compiler]\r\n; switches\r\nCompilerSwitches = -gen gas\r\n"
-                        "FBWINCompiler32=C:\\fbc.exe\r\n\r\n[Files]\r\nFile1=C:\\a.bas\r\n";
+const support::IdeCompilerKeys kKeys = {.switches = L"-gen gas"};
 
 // Preset texts as MarlwickIII.ini may hold them, from pieces drawn with a fixed seed: blanks and
 // line-end characters at either end, quotes and quoted values inside blanks, the profile
@@ -39,7 +38,7 @@ std::vector<std::wstring> PresetTexts() {
     std::mt19937 random(20261207);
     std::vector<std::wstring> texts = {L"", std::wstring(511, L'x'), L"\"-gen gcc, -g\"",
                                        L"-gen gcc -O 2 "};
-    while (texts.size() < 120) {
+    while (texts.size() < 60) {
         std::wstring text;
         for (auto count = random() % 9; count > 0; --count)
             text += pieces[random() % pieces.size()];
@@ -90,55 +89,67 @@ bool Follows(const Effects& effects) {
     });
 }
 
-// Written with the real profile functions and read again as start-up and the tick read it:
-// what comes back at the IDE's 511-byte limit and for characters the code page lacks, and for
-// generated preset texts, the session takes no write of Apply, Edit or a toolchain for another
-// program's, and start-up finds the preset that Apply's value came from.
+// Written with the real profile functions into the IDE's UTF-16 file and into an ANSI one, and
+// read again as start-up and the tick read them: what the IDE's narrow read finds at its 511-byte
+// limit and for characters the code page lacks, and what Keep finds whole; and for generated
+// preset texts, the session takes no write of Apply, Edit or a toolchain for another program's,
+// and start-up finds the preset that Apply's value came from.
 TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
-    const support::ScratchFolder scratch;
-    // A folder the ANSI code page cannot name works too.
-    const path file = scratch.Root() / L"Settings \u0142\u6f22" / L"WinFBE.ini";
-    std::filesystem::create_directories(file.parent_path());
-    const Ini ini(file);
-    EXPECT_EQ(ini.Read()[0], L"") << "no file";
-    support::WriteBytes(file, kIni);
-    // clang-format off
-    const struct { std::wstring written, read; } literal[] = {
-        {L" -d \u00e9 -d \u6f22 -d \u0142\t", L"-d \u00e9 -d ? -d l"}, // no fit, best fit
-        {L"\v'-a, -b'\f\x1A", L"-a, -b"},
-        {std::wstring(509, L'x') + L"\u00e9", std::wstring(509, L'x') + L"\u00e9"},
-        {std::wstring(510, L'x') + L"\u00e9", std::wstring(510, L'x') + L"\u00e9"},
-        {std::wstring(511, L'x') + L"\u00e9", std::wstring(511, L'x')},
+    for (const bool ansi : {false, true}) {
+        SCOPED_TRACE(ansi ? "ANSI WinFBE.ini" : "UTF-16 WinFBE.ini");
+        const support::ScratchFolder scratch;
+        // A folder the ANSI code page cannot name works too.
+        const path file = scratch.Root() / L"Settings \u0142\u6f22" / L"WinFBE.ini";
+        std::filesystem::create_directories(file.parent_path());
+        const Ini ini(file);
+        EXPECT_EQ(ini.Read()[0], L"") << "no file";
+        support::WriteBytes(file, support::IdeShapedIni(kKeys, ansi));
+        // clang-format off
+    const struct { std::wstring written, read, whole, wholeInAnsi; } literal[] = {
+        {L" -d \u00e9 -d \u6f22 -d \u0142\t", L"-d \u00e9 -d ? -d l", L"-d \u00e9 -d \u6f22 -d \u0142", L"-d \u00e9 -d ? -d l"}, // no fit, best fit
+        {L"\v'-a, -b'\f\x1A", L"-a, -b", L"-a, -b", L"-a, -b"},
+        {std::wstring(509, L'x') + L"\u00e9", std::wstring(509, L'x') + L"\u00e9", L"", L""},
+        {std::wstring(510, L'x') + L"\u00e9", std::wstring(510, L'x') + L"\u00e9", L"", L""},
+        {std::wstring(511, L'x') + L"\u00e9", std::wstring(511, L'x'), std::wstring(511, L'x') + L"\u00e9", std::wstring(511, L'x') + L"\u00e9"},
     };
-    // clang-format on
-    for (const auto& [written, read] : literal) {
-        EXPECT_TRUE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, written));
-        EXPECT_EQ(ini.Read()[0], read) << "written: " << support::Utf8(written);
-    }
-    for (const std::wstring& text : PresetTexts()) {
-        SCOPED_TRACE("preset text [" + support::Utf8(text) + "]");
-        const std::vector<std::wstring> presets = {L"-gen gas", text};
-        for (const int ticks : {0, 1, 2, 3}) {
-            Session session(CodePageTripOf, presets, std::nullopt);
-            session.On(Started{ini.Read()});
-            session.On(Picked{2});
-            ini.Feed(session, ApplyPressed{(ticks & 1) != 0, (ticks & 2) != 0});
-            EXPECT_FALSE(Follows(ini.Ticks(session))) << "Apply's write taken for another's";
-            Session fresh(CodePageTripOf, presets, std::nullopt);
-            fresh.On(Started{ini.Read()});
-            EXPECT_EQ(fresh.Selected(), text.size() < 500 ? 2 : 3) << "ticks " << ticks;
-            ini.Feed(session, EditClosed{text});
-            EXPECT_FALSE(Follows(ini.Ticks(session))) << "Edit's write taken for another's";
-            ini.Feed(
-                session,
-                ToolchainsListed{L"C:\\TC\\Old\\fbc32.exe", L"", L"C:\\TC", {{text, true, false}}});
-            ini.Feed(session, ToolchainPicked{0});
-            EXPECT_FALSE(Follows(ini.Ticks(session))) << "a toolchain's write taken for another's";
+        // clang-format on
+        for (const auto& [written, read, whole, wholeInAnsi] : literal) {
+            EXPECT_TRUE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, written));
+            EXPECT_EQ(ini.Read()[0], read) << "written: " << support::Utf8(written);
+            if (!whole.empty()) {
+                EXPECT_EQ(ReadStoredNow(ini.Path())->switches, ansi ? wholeInAnsi : whole)
+                    << "Keep's whole value, written: " << support::Utf8(written);
+            }
         }
+        for (const std::wstring& text : PresetTexts()) {
+            SCOPED_TRACE("preset text [" + support::Utf8(text) + "]");
+            const std::vector<std::wstring> presets = {L"-gen gas", text};
+            for (const int ticks : {0, 1, 2, 3}) {
+                Session session(CodePageTripOf, presets, std::nullopt);
+                session.On(Started{ini.Read()});
+                session.On(Picked{2});
+                ini.Feed(session, ApplyPressed{2, (ticks & 1) != 0, (ticks & 2) != 0});
+                EXPECT_FALSE(Follows(ini.Ticks(session))) << "Apply's write taken for another's";
+                Session fresh(CodePageTripOf, presets, std::nullopt);
+                fresh.On(Started{ini.Read()});
+                EXPECT_EQ(fresh.Selected(), text.size() < 500 ? 2 : 3) << "ticks " << ticks;
+                ini.Feed(session, EditClosed{text});
+                EXPECT_FALSE(Follows(ini.Ticks(session))) << "Edit's write taken for another's";
+                ini.Feed(session, ToolchainsListed{L"C:\\TC\\Old\\fbc32.exe",
+                                                   L"",
+                                                   L"C:\\IDE",
+                                                   L"C:\\TC",
+                                                   {{text, true, false}}});
+                ini.Feed(session, ToolchainPicked{0});
+                EXPECT_FALSE(Follows(ini.Ticks(session)))
+                    << "a toolchain's write taken for another's";
+            }
+        }
+        const UniqueFile lock(
+            CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
+        EXPECT_FALSE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, L"-x"))
+            << "a failed write reported as done";
     }
-    const UniqueFile lock(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
-    EXPECT_FALSE(WriteIniValue(ini.Path(), IniKey::CompilerSwitches, L"-x"))
-        << "a failed write reported as done";
     EXPECT_FALSE(WriteIniValue(DynamicWideString(), IniKey::CompilerSwitches, L"-x"))
         << "wrote without a path";
 }
@@ -148,7 +159,7 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
 TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
     const support::ScratchFolder scratch;
     const path file = scratch.Root() / L"WinFBE.ini";
-    support::WriteBytes(file, kIni);
+    support::WriteBytes(file, support::IdeShapedIni(kKeys));
     { // written minutes ago, as between two writes of the IDE
         const UniqueFile written(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
                                              OPEN_EXISTING, 0, nullptr));
