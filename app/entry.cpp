@@ -12,10 +12,12 @@ namespace {
 constexpr wchar_t kMutexName[] = L"cT2bKegPTlB5a9HFcKFj";
 constexpr wchar_t kAlreadyRunning[] = L"Marlwick is already running.";
 
+// Shown before start-up has worked out the message-box size from the executable's name, so with
+// the size it starts with, 0.
 void ShowMutexFailure(MainWindow& main, DWORD error) {
     const std::wstring text = L"Mutex Create failed with error code" + DecimalText(error);
     MessageBoxOpenGuard open(main.MessageBoxOpen());
-    ShowEarlyMessage(text.c_str(), kStylePlain, main.MessageBoxSize());
+    ShowEarlyMessage(text.c_str(), kStylePlain, 0);
 }
 
 bool IsFirstInstance(MainWindow& main) {

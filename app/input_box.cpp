@@ -6,7 +6,6 @@
 
 #include "control_ids.h"
 #include "geometry.h"
-#include "message_loop.h"
 #include "window_context.h"
 #include "window_object.h"
 
@@ -17,11 +16,26 @@ constexpr int kTypingLimit = 2048;
 constexpr UINT kSystemOkString = 800;
 constexpr UINT kSystemCancelString = 801;
 
-// One Edit box: its window and what the user confirmed in it, which its procedure finds bound
-// to the window.
+// One Edit box: its window, what the user confirmed in it, whether it has ended and whether its
+// window went with the main window's, which its procedure finds bound to the window.
 struct InputBox {
     WindowObject window;
     std::wstring result;
+    bool ended = false;
+    bool gone = false;
+};
+
+// The main window takes no input while the box is up, and takes it again before the box goes, so
+// that it, not another program, becomes the active window then.
+class DisabledOwner {
+  public:
+    explicit DisabledOwner(HWND owner) : owner_(owner) { EnableWindow(owner_, FALSE); }
+    ~DisabledOwner() { EnableWindow(owner_, TRUE); }
+    DisabledOwner(const DisabledOwner&) = delete;
+    DisabledOwner& operator=(const DisabledOwner&) = delete;
+
+  private:
+    HWND owner_;
 };
 
 void UseSystemButtonWord(HWND button, UINT stringId) {
@@ -98,25 +112,33 @@ void CopyFieldToResult(HWND box, std::wstring& result) {
     result = std::move(text);
 }
 
+// Ends the box's loop; posted to, so that a loop waiting for messages sees it.
+void End(HWND box, InputBox& input) {
+    input.ended = true;
+    PostMessageW(box, WM_NULL, 0, 0);
+}
+
+// OK, Cancel (Escape) and the caption's close button end the box; so does its destruction with
+// the main window, when the IDE closes meanwhile.
 LRESULT HandleBoxMessage(HWND box, InputBox& input, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        EnableWindow(GetParent(box), FALSE);
-        return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) != IDOK || HIWORD(wParam) != 0)
+        if (HIWORD(wParam) != 0 || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL))
             break;
-        CopyFieldToResult(box, input.result);
-        SendMessageW(box, WM_CLOSE, 0, 0);
+        if (LOWORD(wParam) == IDOK)
+            CopyFieldToResult(box, input.result);
+        End(box, input);
         return 0;
     case WM_CLOSE:
-        EnableWindow(GetParent(box), TRUE);
+        End(box, input);
+        return 0;
+    case WM_NCDESTROY:
+        input.ended = input.gone = true;
         break;
     default:
         break;
     }
-    // Cancel and the system Close command close the box; its destruction ends its loop.
-    return DefaultWindowProc(box, message, wParam, lParam);
+    return DefWindowProcW(box, message, wParam, lParam);
 }
 
 } // namespace
@@ -127,9 +149,14 @@ LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 std::wstring AskForSwitches(HWND main, const std::wstring& current) {
     InputBox box;
-    if (const HWND window = BuildBox(box, main))
-        FillField(window, current);
-    box.window.RunMessageLoop(0);
-    EnableWindow(main, TRUE);
+    {
+        const DisabledOwner disabled(main);
+        if (const HWND window = BuildBox(box, main)) {
+            FillField(window, current);
+            box.window.RunModalLoop(box.ended);
+        }
+    }
+    if (!box.gone)
+        DestroyWindow(box.window.hWindow);
     return box.result;
 }

@@ -76,6 +76,7 @@ int MainWindow::Run(int showCommand) {
         return 0;
     }
     session_.emplace(CodePageTripOf, ReadPresetTexts(programFolder_), stamp);
+    runner_.emplace(*session_, *this);
     optionCount_ = session_->NoPresetOption();
 
     const DynamicWideString exeName = ExeName();
@@ -99,9 +100,6 @@ int MainWindow::Run(int showCommand) {
         return 0;
     }
     Feed(Started{ReadStoredValuesNow(winFbeIniPath_)});
-    // The IDE may have gone while a start-up box was open; the window is then closed already.
-    if (!IsWindow(main))
-        return 0;
     PostMessageW(main, kFinishWindowMessage, 0, 0);
     return window_.RunMessageLoop(showCommand);
 }
@@ -158,7 +156,7 @@ LRESULT MainWindow::OnMessage(HWND main, UINT message, WPARAM wParam, LPARAM lPa
         OnWindowMoved();
         break;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        OnDestroy();
         return 0;
     case WM_CLOSE:
         SavePosition();
@@ -188,8 +186,7 @@ void MainWindow::OnCommand(int id, int code) {
     switch (id) {
     case kApplyId:
         if (clicked)
-            Feed(ApplyPressed{CheckedPreset(main, optionCount_), IsChecked(main, kConsoleId),
-                              IsChecked(main, kExxId)});
+            Feed(ApplyPressed{CheckedPreset(main, optionCount_), TicksShown(main)});
         break;
     case kEditId:
         if (clicked)
@@ -207,10 +204,10 @@ void MainWindow::OnCommand(int id, int code) {
             OpenHostCompilerSetup();
         break;
     case kUndoKeyCommand:
-        Undo();
+        StepThroughHistory(Way::Back);
         break;
     case kRedoKeyCommand:
-        Redo();
+        StepThroughHistory(Way::Forward);
         break;
     default:
         break;
@@ -219,17 +216,17 @@ void MainWindow::OnCommand(int id, int code) {
 
 // True when the command is the utility's own.
 bool MainWindow::OnSystemCommand(WPARAM command) {
-    using Handler = void (MainWindow::*)();
+    using Handler = void (*)(MainWindow&);
     constexpr std::pair<int, Handler> kOwnCommands[] = {
-        {kUndoMenuCommand, &MainWindow::Undo},
-        {kRedoMenuCommand, &MainWindow::Redo},
-        {kToolchainMenuCommand, &MainWindow::OfferToolchains},
-        {kEditPresetsMenuCommand, &MainWindow::EditPresets},
-        {kKeepPresetMenuCommand, &MainWindow::KeepStoredValue},
+        {kUndoMenuCommand, [](MainWindow& self) { self.StepThroughHistory(Way::Back); }},
+        {kRedoMenuCommand, [](MainWindow& self) { self.StepThroughHistory(Way::Forward); }},
+        {kToolchainMenuCommand, [](MainWindow& self) { self.OfferToolchains(); }},
+        {kEditPresetsMenuCommand, [](MainWindow& self) { self.EditPresets(); }},
+        {kKeepPresetMenuCommand, [](MainWindow& self) { self.KeepStoredValue(); }},
     };
     for (const auto& [id, handler] : kOwnCommands)
         if (IsSystemCommand(command, id)) {
-            (this->*handler)();
+            handler(*this);
             return true;
         }
     if (IsCloseCommand(command)) {
@@ -239,12 +236,8 @@ bool MainWindow::OnSystemCommand(WPARAM command) {
     return false;
 }
 
-void MainWindow::Undo() {
-    Feed(UndoPressed{ReadStoredValuesNow(winFbeIniPath_)});
-}
-
-void MainWindow::Redo() {
-    Feed(RedoPressed{ReadStoredValuesNow(winFbeIniPath_)});
+void MainWindow::StepThroughHistory(Way way) {
+    Feed(HistoryPressed{way, ReadStoredValuesNow(winFbeIniPath_)});
 }
 
 // The folders are looked at only now, never at start-up or on the tick.
@@ -275,9 +268,8 @@ void MainWindow::EditPresets() {
 }
 
 void MainWindow::KeepStoredValue() {
-    const HWND main = window_.hWindow;
-    Feed(KeepPressed{ReadStoredNow(winFbeIniPath_), IsChecked(main, kConsoleId),
-                     IsChecked(main, kExxId), ReadPresetTexts(programFolder_)});
+    Feed(KeepPressed{ReadStoredNow(winFbeIniPath_), TicksShown(window_.hWindow),
+                     ReadPresetTexts(programFolder_)});
 }
 
 void MainWindow::OnFinishWindow() {
@@ -294,13 +286,13 @@ bool MainWindow::OnNotify(NMHDR& notification) {
     }
     if (notification.code != TTN_GETDISPINFOW)
         return false;
-    const HWND main = window_.hWindow;
     const int option =
         GetDlgCtrlID(reinterpret_cast<HWND>(notification.idFrom)) - kFirstOptionId + 1;
     const bool noPreset = option == session_->NoPresetOption();
     tipText_ = session_->TipText(
-        option, IsChecked(main, kConsoleId), IsChecked(main, kExxId),
-        noPreset ? ReadCompilerIniValueWide(winFbeIniPath_, L"CompilerSwitches") : L"");
+        option, TicksShown(window_.hWindow),
+        noPreset ? ReadCompilerIniValueWide(winFbeIniPath_, KeyName(IniKey::CompilerSwitches))
+                 : L"");
     reinterpret_cast<NMTTDISPINFOW&>(notification).lpszText = tipText_.data();
     return true;
 }
@@ -317,19 +309,16 @@ void MainWindow::OnWindowMoved() {
         lastRestored_ = WindowTopLeft(window_.hWindow);
 }
 
-// --- The session's answers ---
-
-// An answer may close the window; what follows it then has nothing to act on.
-void MainWindow::Apply(const Effects& effects) {
-    for (const Effect& effect : effects) {
-        if (!IsWindow(window_.hWindow))
-            return;
-        std::visit([this](const auto& e) { Perform(e); }, effect);
-    }
+// What the session still had to say has no window left to show it.
+void MainWindow::OnDestroy() {
+    runner_->Stop();
+    PostQuitMessage(0);
 }
 
-void MainWindow::Perform(const effect::Write& write) {
-    Feed(WriteIniValues(winFbeIniPath_, write.values));
+// --- The session's answers, performed by the runner ---
+
+WriteDone MainWindow::Perform(const effect::Write& write) {
+    return WriteIniValues(winFbeIniPath_, write.values);
 }
 
 void MainWindow::Perform(const effect::Select& select) {
@@ -345,7 +334,7 @@ void MainWindow::Perform(const effect::Rebuild& rebuild) {
     }
 }
 
-void MainWindow::Perform(const effect::Show& show) {
+void MainWindow::Perform(const effect::ShowMessage& show) {
     std::optional<MessageBoxOpenGuard> open;
     if (show.holdsBand)
         open.emplace(messageBoxOpen_);
@@ -353,27 +342,24 @@ void MainWindow::Perform(const effect::Show& show) {
 }
 
 void MainWindow::Perform(const effect::SetMarkers& markers) {
-    SetMarker(programFolder_, kConsoleMarker, markers.console);
-    SetMarker(programFolder_, kExxMarker, markers.exx);
+    SetMarker(programFolder_, kConsoleMarker, markers.ticks.console);
+    SetMarker(programFolder_, kExxMarker, markers.ticks.exx);
 }
 
 // Read whole: the field must never offer less than is stored, or OK would cut the value.
-void MainWindow::Perform(const effect::AskForValue&) {
+EditClosed MainWindow::Perform(const effect::AskForValue&) {
     MessageBoxOpenGuard open(messageBoxOpen_);
-    const HWND main = window_.hWindow;
-    std::wstring text =
-        AskForSwitches(main, ReadCompilerIniValueWide(winFbeIniPath_, L"CompilerSwitches"));
-    EndMainLoopIfWindowGone(main);
-    if (IsWindow(main))
-        Feed(EditClosed{std::move(text)});
+    return {AskForSwitches(
+        window_.hWindow,
+        ReadCompilerIniValueWide(winFbeIniPath_, KeyName(IniKey::CompilerSwitches)))};
 }
 
-void MainWindow::Perform(const effect::ReadPresetFile&) {
-    Feed(PresetFileRead{ReadPresetTexts(programFolder_)});
+PresetFileRead MainWindow::Perform(const effect::ReadPresetFile&) {
+    return {ReadPresetTexts(programFolder_)};
 }
 
 // Above the status bar, from its left end.
-void MainWindow::Perform(const effect::OfferToolchains& offer) {
+ToolchainPicked MainWindow::Perform(const effect::OfferToolchains& offer) {
     const UniqueMenu menu(CreatePopupMenu());
     for (std::size_t i = 0; i < offer.items.size(); ++i) {
         const ToolchainItem& item = offer.items[i];
@@ -391,18 +377,18 @@ void MainWindow::Perform(const effect::OfferToolchains& offer) {
     const int chosen =
         static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_BOTTOMALIGN,
                                         bar.left, bar.top, 0, window_.hWindow, nullptr));
-    Feed(ToolchainPicked{chosen > 0 ? std::optional<std::size_t>(chosen - 1) : std::nullopt});
+    return {chosen > 0 ? std::optional<std::size_t>(chosen - 1) : std::nullopt};
 }
 
-void MainWindow::Perform(const effect::AppendPreset& append) {
-    Feed(PresetAppended{AppendPresetToFile(programFolder_, append.text)});
+PresetAppended MainWindow::Perform(const effect::AppendPreset& append) {
+    return {AppendPresetToFile(programFolder_, append.text)};
 }
 
-void MainWindow::Perform(const effect::Status& status) {
+void MainWindow::Perform(const effect::ShowStatus& status) {
     SendMessageW(statusBar_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.text.c_str()));
 }
 
-void MainWindow::Perform(const effect::Host& host) {
+void MainWindow::Perform(const effect::FollowHost& host) {
     const HWND main = window_.hWindow;
     switch (host.action) {
     case HostWatchAction::MinimizeSelf:
@@ -426,7 +412,7 @@ void MainWindow::Perform(const effect::Host& host) {
     }
 }
 
-void MainWindow::Perform(const effect::History& history) {
+void MainWindow::Perform(const effect::ShowHistory& history) {
     ShowHistoryItems(window_.hWindow, history.canUndo, history.canRedo);
 }
 

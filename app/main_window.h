@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "effect_runner.h"
 #include "layout.h"
 #include "screen_geometry.h"
 #include "session.h"
@@ -21,9 +22,10 @@ class MainWindow {
     int Run(int showCommand);
     // The process-wide messageBoxOpen flag; while it is raised the tick leaves the band alone.
     bool& MessageBoxOpen() { return messageBoxOpen_; }
-    int MessageBoxSize() const { return messageBoxSize_; }
 
   private:
+    friend class EffectRunner<MainWindow>;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT Handle(HWND window, MainWindow& self, UINT message, WPARAM wParam,
                           LPARAM lParam);
@@ -37,31 +39,26 @@ class MainWindow {
     void OnFinishWindow();
     bool OnNotify(NMHDR& notification);
     void OnWindowMoved();
+    void OnDestroy();
     void SavePosition() const;
-    void Undo();
-    void Redo();
+    void StepThroughHistory(Way way);
     void OfferToolchains();
     void EditPresets();
     void KeepStoredValue();
 
-    // One overload of the session's for each event, so that the program carries no variant of
-    // them all.
-    template <typename SessionEvent> void Feed(const SessionEvent& event) {
-        Apply(session_->On(event));
-    }
-    void Apply(const Effects& effects);
-    void Perform(const effect::Write& write);
+    template <typename SessionEvent> void Feed(const SessionEvent& event) { runner_->Feed(event); }
+    WriteDone Perform(const effect::Write& write);
     void Perform(const effect::Select& select);
     void Perform(const effect::Rebuild& rebuild);
-    void Perform(const effect::Show& show);
+    void Perform(const effect::ShowMessage& show);
     void Perform(const effect::SetMarkers& markers);
-    void Perform(const effect::AskForValue& ask);
-    void Perform(const effect::ReadPresetFile& read);
-    void Perform(const effect::OfferToolchains& offer);
-    void Perform(const effect::AppendPreset& append);
-    void Perform(const effect::Status& status);
-    void Perform(const effect::Host& host);
-    void Perform(const effect::History& history);
+    EditClosed Perform(const effect::AskForValue& ask);
+    PresetFileRead Perform(const effect::ReadPresetFile& read);
+    ToolchainPicked Perform(const effect::OfferToolchains& offer);
+    PresetAppended Perform(const effect::AppendPreset& append);
+    void Perform(const effect::ShowStatus& status);
+    void Perform(const effect::FollowHost& host);
+    void Perform(const effect::ShowHistory& history);
     void Perform(const effect::Beep& beep);
 
     WindowObject window_;
@@ -71,6 +68,7 @@ class MainWindow {
     int messageBoxSize_ = 0;
     bool messageBoxOpen_ = false;
     std::optional<Session> session_;
+    std::optional<EffectRunner<MainWindow>> runner_;
     int optionCount_ = 0; // the options shown, "No preset used" included
     WinFbeIniReading ini_;
     ScreenPoint start_;        // as read at start-up, compared on close

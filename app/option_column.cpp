@@ -134,8 +134,16 @@ void SelectOption(HWND main, int optionCount, int option) {
                      kFirstOptionId + option - 1);
 }
 
+namespace {
+
 bool IsChecked(HWND main, int id) {
     return SendDlgItemMessageW(main, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+} // namespace
+
+Checkboxes TicksShown(HWND main) {
+    return {IsChecked(main, kConsoleId), IsChecked(main, kExxId)};
 }
 
 int CheckedPreset(HWND main, int optionCount) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "layout.h"
+#include "session.h"
 #include "window_object.h"
 
 // Creates every control in tab order, the checkboxes ticked as given, and sizes the client area.
@@ -19,7 +20,7 @@ void ReplaceOptions(WindowObject& window, LayoutVariant variant, int optionCount
                     const std::vector<std::wstring>& presets, HWND statusBar);
 // Checks option (1..optionCount) and clears the others.
 void SelectOption(HWND main, int optionCount, int option);
-bool IsChecked(HWND main, int id);
+Checkboxes TicksShown(HWND main);
 // The first preset option (1..optionCount - 1) shown checked, or "No preset used" (optionCount)
 // when none is; asked of the options themselves, which another program may have checked.
 int CheckedPreset(HWND main, int optionCount);

@@ -103,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
     const auto tick = [&] {
         for (const Effect& effect :
              session.On(ObserveTick(ini, programFolder, reading, main, false)))
-            if (const auto* text = std::get_if<effect::Status>(&effect)) {
+            if (const auto* text = std::get_if<effect::ShowStatus>(&effect)) {
                 status = text->text;
                 SendMessageW(statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));
             }

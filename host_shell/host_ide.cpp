@@ -92,7 +92,7 @@ Ticked ObserveTick(const DynamicWideString& iniPath, const DynamicWideString& pr
                      .hostOrSelfInFront =
                          foreground != nullptr && (foreground == host || foreground == mainWindow)},
             // A task-modal box disables the main window, whether or not it raised the flag.
-            .boxOpen = messageBoxOpen || !IsWindowEnabled(mainWindow),
+            .mainDisabled = !IsWindowEnabled(mainWindow),
             .minimised = IsIconic(mainWindow) != FALSE};
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <utility>
 
 #include "preset_file.h"
@@ -12,6 +13,16 @@
 namespace {
 
 constexpr std::size_t kSwitches = IndexOf(IniKey::CompilerSwitches);
+
+void Append(Effects& effects, Effects more) {
+    std::move(more.begin(), more.end(), std::back_inserter(effects));
+}
+
+// Writes, rebuilds and following wait while any box is open: a box the program did not flag for
+// the band disables the main window all the same.
+bool BoxOpen(const Ticked& tick) {
+    return tick.host.messageBoxOpen || tick.mainDisabled;
+}
 
 bool Writes(const std::vector<KeyValue>& values, IniKey key) {
     return std::any_of(values.begin(), values.end(),
@@ -26,10 +37,6 @@ Session::Session(CodePageTrip codePage, std::optional<std::vector<std::wstring>>
     : codePage_(codePage), presets_(presets.value_or(std::vector<std::wstring>())),
       presetsKnown_(presets.has_value()), selected_(NoPresetOption()),
       presetFileShown_(presets ? presetFile.value_or(FileStamp{}) : FileStamp{}) {}
-
-Effects Session::On(const Event& event) {
-    return std::visit([this](const auto& e) { return On(e); }, event);
-}
 
 std::wstring Session::AsStored(std::wstring_view written) const {
     return AsIdeReads(AsReadBack(written));
@@ -49,9 +56,8 @@ int Session::OptionFor(std::wstring_view stored, const std::vector<std::wstring>
         .value_or(static_cast<int>(presets.size()) + 1);
 }
 
-std::wstring Session::TipText(int option, bool console, bool exx,
-                              std::wstring_view storedNow) const {
-    return OptionTipText(option, presets_, console, exx, storedNow);
+std::wstring Session::TipText(int option, Checkboxes ticks, std::wstring_view storedNow) const {
+    return OptionTipText(option, presets_, ticks.console, ticks.exx, storedNow);
 }
 
 // Start-up says only what it can know: nothing of a WinFBE.ini another program holds, and no
@@ -63,9 +69,9 @@ Effects Session::On(const Started& event) {
     selected_ = OptionFor(switches);
     Effects effects;
     if (event.stored && switches.empty())
-        effects.push_back(effect::Show{Message::StoredValueEmpty, true});
+        effects.push_back(effect::ShowMessage{Message::StoredValueEmpty, true});
     else if (event.stored && presetsKnown_ && selected_ == NoPresetOption())
-        effects.push_back(effect::Show{Message::NoPresetMatch, true});
+        effects.push_back(effect::ShowMessage{Message::NoPresetMatch, true});
     effects.push_back(effect::Select{selected_});
     return effects;
 }
@@ -78,16 +84,16 @@ Effects Session::On(const Ticked& event) {
         statusFrom_ = compiler;
         if (std::wstring status = ToolchainStatusText(compiler); status != statusShown_) {
             statusShown_ = status;
-            effects.push_back(effect::Status{std::move(status)});
+            effects.push_back(effect::ShowStatus{std::move(status)});
         }
     }
     // The IDE's own dialogs change the stored values too; the selection follows them silently.
-    if (event.iniCurrent && SeenAtTwoTicks(event.ini, followed_, event.boxOpen, storedSeenOnce_))
+    if (event.iniCurrent && SeenAtTwoTicks(event.ini, followed_, BoxOpen(event), storedSeenOnce_))
         FollowOutsideChange(event.ini, effects);
     WatchPresetFile(event, effects);
     if (const HostWatchAction host = DecideHostWatch(event.host, host_);
         host != HostWatchAction::None)
-        effects.push_back(effect::Host{host});
+        effects.push_back(effect::FollowHost{host});
     return effects;
 }
 
@@ -106,7 +112,7 @@ void Session::FollowOutsideChange(const IniValues& stored, Effects& effects) {
         effects.push_back(effect::Select{selected_});
     }
     if (canUndo != CanUndo() || canRedo != CanRedo())
-        ShowHistory(effects);
+        NoteHistory(effects);
 }
 
 void Session::ForgetStepsHolding(IniKey key) {
@@ -114,8 +120,8 @@ void Session::ForgetStepsHolding(IniKey key) {
     redo_.ForgetThrough(key);
 }
 
-void Session::ShowHistory(Effects& effects) const {
-    effects.push_back(effect::History{CanUndo(), CanRedo()});
+void Session::NoteHistory(Effects& effects) const {
+    effects.push_back(effect::ShowHistory{CanUndo(), CanRedo()});
 }
 
 // A new stamp is read once it has held for two ticks. A file written lately is read on every tick
@@ -128,7 +134,7 @@ void Session::WatchPresetFile(const Ticked& event, Effects& effects) {
         return;
     presetFileMayHaveChanged_ =
         presetFileMayHaveChanged_ || !IsSettled(*event.presetFile, event.now);
-    const bool wait = event.boxOpen || event.minimised;
+    const bool wait = BoxOpen(event) || event.minimised;
     readForNewStamp_ =
         SeenAtTwoTicks(*event.presetFile, presetFileShown_, wait, presetFileSeenOnce_);
     if (!readForNewStamp_ && (wait || !presetFileMayHaveChanged_))
@@ -188,12 +194,12 @@ Effects Session::On(const ApplyPressed& event) {
     if (event.option != selected_)
         On(Picked{event.option});
     if (selected_ == NoPresetOption())
-        return {effect::Show{Message::NoPresetSelected, true}};
+        return {effect::ShowMessage{Message::NoPresetSelected, true}};
     const std::wstring& text = presets_[static_cast<std::size_t>(selected_ - 1)];
-    Effects effects{effect::SetMarkers{event.console, event.exx}};
-    for (Effect& write : Write(Command::Apply, {{IniKey::CompilerSwitches,
-                                                 ComposeSwitches(text, event.console, event.exx)}}))
-        effects.push_back(std::move(write));
+    Effects effects{effect::SetMarkers{event.ticks}};
+    Append(effects,
+           Write(Command::Apply, {{IniKey::CompilerSwitches,
+                                   ComposeSwitches(text, event.ticks.console, event.ticks.exx)}}));
     return effects;
 }
 
@@ -211,27 +217,19 @@ Effects Session::On(const ClearPressed&) {
     return Write(Command::Clear, {{IniKey::CompilerSwitches, L""}});
 }
 
-Effects Session::On(const UndoPressed& event) {
-    return WriteBack(Command::Undo, event.stored);
-}
-
-Effects Session::On(const RedoPressed& event) {
-    return WriteBack(Command::Redo, event.stored);
-}
-
 // Values another program stored since the last tick count as seen: neither undo nor redo writes
 // over them. With nothing to write back, a beep.
-Effects Session::WriteBack(Command command, const std::optional<IniValues>& stored) {
+Effects Session::On(const HistoryPressed& event) {
+    const Command command = event.way == Way::Back ? Command::Undo : Command::Redo;
     Effects effects;
-    if (stored && *stored != followed_)
-        FollowOutsideChange(*stored, effects);
+    if (event.stored && *event.stored != followed_)
+        FollowOutsideChange(*event.stored, effects);
     const UndoHistory& steps = command == Command::Undo ? undo_ : redo_;
     if (steps.Empty()) {
         effects.push_back(effect::Beep{});
         return effects;
     }
-    for (Effect& write : Write(command, steps.Newest()))
-        effects.push_back(std::move(write));
+    Append(effects, Write(command, steps.Newest()));
     return effects;
 }
 
@@ -260,8 +258,7 @@ Effects Session::On(const KeepPressed& event) {
     Effects effects;
     if (event.stored && event.stored->read != followed_)
         FollowOutsideChange(event.stored->read, effects);
-    for (Effect& effect : Keep(event))
-        effects.push_back(std::move(effect));
+    Append(effects, Keep(event));
     return effects;
 }
 
@@ -269,14 +266,15 @@ Effects Session::On(const KeepPressed& event) {
 // in a UTF-16 WinFBE.ini, and so must Apply of the kept preset. A preset that composes the value
 // as it is stored is the value's preset already.
 Effects Session::Keep(const KeepPressed& event) {
-    const auto refuse = [](Message why) { return Effects{effect::Show{why, true}}; };
+    const auto refuse = [](Message why) { return Effects{effect::ShowMessage{why, true}}; };
     if (!event.stored)
         return refuse(Message::StoredValueUnreadable);
     const std::wstring& stored = event.stored->switches;
     const auto composesStored = [&](std::wstring_view text) {
-        return AsReadBack(ComposeSwitches(text, event.console, event.exx)) == stored;
+        return AsReadBack(ComposeSwitches(text, event.ticks.console, event.ticks.exx)) == stored;
     };
-    const std::optional<std::wstring> text = PresetTextFor(stored, event.console, event.exx);
+    const std::optional<std::wstring> text =
+        PresetTextFor(stored, event.ticks.console, event.ticks.exx);
     if (stored.empty())
         return refuse(Message::StoredValueEmpty);
     if (!text || !composesStored(*text))
@@ -300,9 +298,9 @@ Effects Session::On(const PresetAppended& event) {
     if (event.outcome == AppendOutcome::Appended)
         return {};
     kept_.reset();
-    return {effect::Show{event.outcome == AppendOutcome::NotCarried ? Message::KeepNoItem
-                                                                    : Message::KeepNotWritten,
-                         true}};
+    return {effect::ShowMessage{
+        event.outcome == AppendOutcome::NotCarried ? Message::KeepNoItem : Message::KeepNotWritten,
+        true}};
 }
 
 Effects Session::Write(Command command, std::vector<KeyValue> values) {
@@ -359,11 +357,11 @@ void Session::NoteOwnWrite(const PendingWrite& write, const std::vector<std::wst
         if (changed)
             undo_.Push(std::move(back));
     }
-    ShowHistory(effects);
+    NoteHistory(effects);
 }
 
 // Edit holds the band for its whole command, the failure's box included.
-effect::Show Session::FailureOf(Command command) {
+effect::ShowMessage Session::FailureOf(Command command) {
     switch (command) {
     case Command::Apply:
         return {Message::ApplyFailed, false};

@@ -36,10 +36,18 @@ enum class Message {
     StoredValueUnreadable,
 };
 
-// Options are numbered 1..N for the presets and N + 1 for "No preset used".
+// The two checkboxes as they stand.
+struct Checkboxes {
+    bool console = false;
+    bool exx = false;
+    friend bool operator==(const Checkboxes&, const Checkboxes&) = default;
+};
+
+// Options are numbered 1..N for the presets and N + 1 for "No preset used". An effect whose
+// comment names an event expects it as its reply.
 namespace effect {
-// Write the values in order, all or none; then report WriteDone with the values they replaced,
-// read just before.
+// Write the values in order, all or none; reply WriteDone with the values they replaced, read
+// just before.
 struct Write {
     std::vector<KeyValue> values;
 };
@@ -51,44 +59,43 @@ struct Rebuild {
     std::vector<std::wstring> presets;
 };
 // holdsBand: the utility's z-order band stays as it is while the box is open.
-struct Show {
+struct ShowMessage {
     Message message;
     bool holdsBand;
 };
 struct SetMarkers {
-    bool console;
-    bool exx;
+    Checkboxes ticks;
 };
-// Open the Edit box with the value stored now; report EditClosed.
+// Open the Edit box with the value stored now; reply EditClosed.
 struct AskForValue {};
-// Read MarlwickIII.ini; report PresetFileRead.
+// Read MarlwickIII.ini; reply PresetFileRead.
 struct ReadPresetFile {};
-// Show these items at the status bar; report ToolchainPicked.
+// Show these items at the status bar; reply ToolchainPicked.
 struct OfferToolchains {
     std::vector<ToolchainItem> items;
 };
-// Add the text as the last preset of MarlwickIII.ini; report PresetAppended.
+// Add the text as the last preset of MarlwickIII.ini; reply PresetAppended.
 struct AppendPreset {
     std::wstring text;
 };
-struct Status {
+struct ShowStatus {
     std::wstring text;
 };
-struct Host {
+struct FollowHost {
     HostWatchAction action;
 };
 // Grey the undo and redo items or enable them.
-struct History {
+struct ShowHistory {
     bool canUndo;
     bool canRedo;
 };
 struct Beep {};
 } // namespace effect
 
-using Effect =
-    std::variant<effect::Write, effect::Select, effect::Rebuild, effect::Show, effect::SetMarkers,
-                 effect::AskForValue, effect::ReadPresetFile, effect::OfferToolchains,
-                 effect::AppendPreset, effect::Status, effect::Host, effect::History, effect::Beep>;
+using Effect = std::variant<effect::Write, effect::Select, effect::Rebuild, effect::ShowMessage,
+                            effect::SetMarkers, effect::AskForValue, effect::ReadPresetFile,
+                            effect::OfferToolchains, effect::AppendPreset, effect::ShowStatus,
+                            effect::FollowHost, effect::ShowHistory, effect::Beep>;
 using Effects = std::vector<Effect>;
 
 // What WinFBE.ini holds now: the values as the IDE reads them, and CompilerSwitches whole, as the
@@ -108,7 +115,8 @@ struct Ticked {
     std::optional<FileStamp> presetFile{}; // none while MarlwickIII.ini is gone
     std::uint64_t now = 0;                 // in the units of a file stamp
     HostWatchInputs host{};
-    bool boxOpen = false;   // a box of the utility is open: writes, rebuilds and following wait
+    // The main window takes no input: a box the utility did not flag for the band is open.
+    bool mainDisabled = false;
     bool minimised = false; // the main window is minimised: rebuilds wait
 };
 // The preset texts read, or none when the file could not be opened.
@@ -121,8 +129,7 @@ struct Picked {
 // The option shown checked, whether or not a click made it so.
 struct ApplyPressed {
     int option;
-    bool console;
-    bool exx;
+    Checkboxes ticks;
 };
 struct EditPressed {};
 // Empty for Cancel, Escape, the close button or an empty field.
@@ -130,11 +137,11 @@ struct EditClosed {
     std::wstring text;
 };
 struct ClearPressed {};
-// What is stored now, or none while it cannot be read.
-struct UndoPressed {
-    std::optional<IniValues> stored;
-};
-struct RedoPressed {
+// Undo walks back through the program's own writes, redo forward again; with what is stored
+// now, or none while it cannot be read.
+enum class Way { Back, Forward };
+struct HistoryPressed {
+    Way way;
     std::optional<IniValues> stored;
 };
 // The compiler keys as stored, whole, the IDE's folder and the toolchain folders listed.
@@ -153,8 +160,7 @@ struct ToolchainPicked {
 // MarlwickIII.ini now (none when it cannot be read).
 struct KeepPressed {
     std::optional<StoredNow> stored;
-    bool console;
-    bool exx;
+    Checkboxes ticks;
     std::optional<std::vector<std::wstring>> presetsInFile;
 };
 enum class AppendOutcome {
@@ -170,10 +176,6 @@ struct WriteDone {
     std::vector<std::wstring> replaced; // whole, one for each value written, read just before
 };
 
-using Event = std::variant<Started, Ticked, PresetFileRead, Picked, ApplyPressed, EditPressed,
-                           EditClosed, ClearPressed, UndoPressed, RedoPressed, ToolchainsListed,
-                           ToolchainPicked, KeepPressed, PresetAppended, WriteDone>;
-
 inline constexpr std::size_t kIdeReadLimit = 511;
 
 class Session {
@@ -183,7 +185,6 @@ class Session {
     Session(CodePageTrip codePage, std::optional<std::vector<std::wstring>> presets,
             std::optional<FileStamp> presetFile);
 
-    Effects On(const Event& event);
     Effects On(const Started& event);
     Effects On(const Ticked& event);
     Effects On(const PresetFileRead& event);
@@ -192,8 +193,7 @@ class Session {
     Effects On(const EditPressed& event);
     Effects On(const EditClosed& event);
     Effects On(const ClearPressed& event);
-    Effects On(const UndoPressed& event);
-    Effects On(const RedoPressed& event);
+    Effects On(const HistoryPressed& event);
     Effects On(const ToolchainsListed& event);
     Effects On(const ToolchainPicked& event);
     Effects On(const KeepPressed& event);
@@ -207,15 +207,9 @@ class Session {
     bool CanRedo() const { return !redo_.Empty(); }
     std::size_t UndoDepth() const { return undo_.Size(); }
     std::size_t RedoDepth() const { return redo_.Size(); }
-    // The option start-up selects for a value as the IDE reads it.
-    int OptionFor(std::wstring_view stored) const;
-    // What a written value is given back as, once the IDE reads it.
-    std::wstring AsStored(std::wstring_view written) const;
-    // What the IDE reads of a value the profile functions give back whole.
-    std::wstring AsIdeReads(std::wstring_view whole) const;
     // An option's tip: what Apply would write with the checkboxes as they stand, or for
     // "No preset used" the value stored now.
-    std::wstring TipText(int option, bool console, bool exx, std::wstring_view storedNow) const;
+    std::wstring TipText(int option, Checkboxes ticks, std::wstring_view storedNow) const;
 
   private:
     enum class Command { Apply, Edit, Clear, Undo, Redo, Toolchain };
@@ -228,17 +222,22 @@ class Session {
         ToolchainsListed listed;
     };
 
+    // The option start-up selects for a value as the IDE reads it.
+    int OptionFor(std::wstring_view stored) const;
+    // What a written value is given back as, once the IDE reads it.
+    std::wstring AsStored(std::wstring_view written) const;
+    // What the IDE reads of a value the profile functions give back whole.
+    std::wstring AsIdeReads(std::wstring_view whole) const;
     Effects Write(Command command, std::vector<KeyValue> values);
-    Effects WriteBack(Command command, const std::optional<IniValues>& stored);
     Effects Keep(const KeepPressed& event);
     void NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
                       Effects& effects);
-    static effect::Show FailureOf(Command command);
+    static effect::ShowMessage FailureOf(Command command);
     std::optional<int> OptionAfter(const PendingWrite& write, bool ok) const;
     int OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const;
     void FollowOutsideChange(const IniValues& stored, Effects& effects);
     void ForgetStepsHolding(IniKey key);
-    void ShowHistory(Effects& effects) const;
+    void NoteHistory(Effects& effects) const;
     void WatchPresetFile(const Ticked& event, Effects& effects);
     int SelectionAfterRebuild(const std::vector<std::wstring>& presets) const;
     const std::wstring& Followed(IniKey key) const { return followed_[IndexOf(key)]; }

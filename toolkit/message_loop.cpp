@@ -1,6 +1,3 @@
-#include "message_loop.h"
-
-#include "system_command.h"
 #include "window_object.h"
 
 bool WindowObject::AddAccelerator(const ACCEL& entry) {
@@ -34,23 +31,21 @@ int WindowObject::RunMessageLoop(int showCommand) {
     return static_cast<int>(message.wParam);
 }
 
-LRESULT CALLBACK DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE:
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) != IDCANCEL || HIWORD(wParam) != 0)
-            break;
-        SendMessageW(window, WM_CLOSE, 0, 0);
-        return 0;
-    case WM_SYSCOMMAND:
-        if (!IsCloseCommand(wParam))
-            break;
-        SendMessageW(window, WM_CLOSE, 0, 0);
-        return 0;
+void WindowObject::RunModalLoop(const bool& ended) {
+    if (!hWindow)
+        return;
+    ShowWindow(hWindow, SW_SHOW);
+    UpdateWindow(hWindow);
+    MSG message{};
+    while (!ended) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0)
+            PostQuitMessage(static_cast<int>(message.wParam));
+        if (got <= 0)
+            return;
+        if (IsDialogMessageW(hWindow, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }

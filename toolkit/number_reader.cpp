@@ -1,5 +1,7 @@
 #include "number_reader.h"
 
+#include <cmath>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -60,61 +62,29 @@ std::size_t SkipDigits(Text text, std::size_t at) {
     return at;
 }
 
-// A decimal number as its digits and the power of ten that scales them: digits × 10^scale.
-struct Decimal {
-    bool negative = false;
-    std::wstring digits;
-    long long scale = 0;
-};
-
-// The longest prefix that forms a decimal number: sign, digits, a fraction and an exponent.
-std::optional<Decimal> ReadDecimal(Text text) {
-    Decimal number;
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-'))
-        number.negative = text[at++] == L'-';
-    std::size_t end = SkipDigits(text, at);
-    number.digits = text.substr(at, end - at);
-    if (end < text.size() && text[end] == L'.') {
-        const std::size_t fractionEnd = SkipDigits(text, end + 1);
-        number.digits += text.substr(end + 1, fractionEnd - end - 1);
-        number.scale = -static_cast<long long>(fractionEnd - end - 1);
-        end = fractionEnd;
+// The length of the longest prefix that forms a decimal number as the runtime's reader takes it:
+// sign, digits, a fraction and an exponent; 0 when there is none. What the C library would read
+// beyond it ("0x", "inf") the runtime does not.
+std::size_t DecimalLength(Text text) {
+    std::size_t at = text.empty() || (text[0] != L'+' && text[0] != L'-') ? 0 : 1;
+    const std::size_t digits = at;
+    at = SkipDigits(text, at);
+    bool any = at > digits;
+    if (at < text.size() && text[at] == L'.') {
+        const std::size_t fraction = SkipDigits(text, at + 1);
+        any = any || fraction > at + 1;
+        at = fraction;
     }
-    if (number.digits.empty())
-        return std::nullopt;
-    if (end < text.size() && (text[end] == L'e' || text[end] == L'E')) {
-        std::size_t exponent = end + 1;
-        const bool down = exponent < text.size() && text[exponent] == L'-';
-        if (exponent < text.size() && (text[exponent] == L'+' || text[exponent] == L'-'))
-            ++exponent;
-        long long power = 0;
-        for (; exponent < text.size() && IsDigit(text[exponent]); ++exponent)
-            power = std::min(power * 10 + (text[exponent] - L'0'), 1'000'000'000LL);
-        number.scale += down ? -power : power;
+    if (!any)
+        return 0;
+    if (at < text.size() && (text[at] == L'e' || text[at] == L'E')) {
+        const std::size_t sign =
+            at + 1 < text.size() && (text[at + 1] == L'+' || text[at + 1] == L'-') ? 1 : 0;
+        const std::size_t exponent = SkipDigits(text, at + 1 + sign);
+        if (exponent > at + 1 + sign)
+            at = exponent;
     }
-    return number;
-}
-
-// The nearest integer, halves to the even one, as the runtime rounds.
-Low16 NearestInteger(const Decimal& number) {
-    const long long kept =
-        static_cast<long long>(number.digits.size()) + std::min(0LL, number.scale);
-    Low16 value = 0;
-    for (long long i = 0; i < kept; ++i)
-        value =
-            static_cast<Low16>(value * 10 + (number.digits[static_cast<std::size_t>(i)] - L'0'));
-    for (long long i = 0; i < std::min(number.scale, 16LL); ++i) // 10^16 is a multiple of 2^16
-        value = static_cast<Low16>(value * 10);
-    if (number.scale >= 16)
-        value = 0;
-    const std::wstring_view dropped =
-        kept < 0 ? std::wstring_view(number.digits)
-                 : std::wstring_view(number.digits).substr(static_cast<std::size_t>(kept));
-    const bool half = kept >= 0 && !dropped.empty() && dropped[0] == L'5' &&
-                      dropped.find_first_not_of(L'0', 1) == std::wstring_view::npos;
-    const bool up = kept >= 0 && !dropped.empty() && dropped[0] >= L'5' && (!half || value % 2);
-    return static_cast<Low16>(up ? value + 1 : value);
+    return at;
 }
 
 } // namespace
@@ -129,10 +99,11 @@ std::optional<std::uint16_t> ImageResourceNumber(Text text) {
         const int radix = RadixOf(text[1]);
         return radix == 0 ? 0 : ReadRadixNumber(text.substr(2), radix);
     }
-    const std::optional<Decimal> number = ReadDecimal(text);
-    if (!number)
+    // Converted by the C library and rounded to the nearest integer, halves to even; its low 16
+    // bits, negative numbers in two's complement, as fmod keeps them exactly.
+    const std::wstring number(text.substr(0, DecimalLength(text)));
+    const double value = std::nearbyint(std::wcstod(number.c_str(), nullptr));
+    if (!std::isfinite(value))
         return std::uint16_t{0};
-    const Low16 low = NearestInteger(*number);
-    // Negative numbers in two's complement.
-    return static_cast<std::uint16_t>(number->negative ? -low : low);
+    return static_cast<std::uint16_t>(static_cast<std::int32_t>(std::fmod(value, 65536.0)));
 }

@@ -1,6 +1,5 @@
 // DynamicWideString: the program's owning UTF-16 text for paths and window texts. data() is
-// always NUL-terminated, so it goes straight to wide Win32 calls; lengths are in bytes, two per
-// unit, as the program compares them.
+// always NUL-terminated, so it goes straight to wide Win32 calls.
 #pragma once
 
 #include <cstdint>
@@ -22,15 +21,10 @@ class DynamicWideString {
   public:
     DynamicWideString() = default;
     explicit DynamicWideString(std::wstring_view text) : text_(text) {}
-    explicit DynamicWideString(std::string_view narrow) { AppendNarrow(narrow); }
 
     void AppendText(std::wstring_view text) { text_.append(text); }
-    // Through the user's ANSI code page, as every narrow text of the program.
-    void AppendNarrow(std::string_view narrow);
-    void Clear() { text_.clear(); }
 
     const wchar_t* data() const { return text_.c_str(); }
-    std::uint32_t length() const { return static_cast<std::uint32_t>(text_.size() * 2); }
     std::wstring_view view() const { return text_; }
     bool operator==(const DynamicWideString&) const = default;
 

@@ -54,10 +54,8 @@ WindowObject::WindowObject() : hInstance(GetModuleHandleW(nullptr)) {
     const bool dpiAware = IsDpiAwareProcess();
     SetDpi(dpiAware ? -1.0f : 96.0f);
     const bool modernFont = dpiAware && OsVersion() >= 600;
-    if (fontName_[0] == L'\0')
-        CopyTruncated(fontName_, modernFont ? L"Segoe UI" : L"Tahoma");
-    if (fontSize_ == 0)
-        fontSize_ = modernFont ? 9 : 8;
+    CopyTruncated(fontName_, modernFont ? L"Segoe UI" : L"Tahoma");
+    fontSize_ = modernFont ? 9 : 8;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0x7FFF};
     InitCommonControlsEx(&classes);
 }

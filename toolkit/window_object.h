@@ -59,6 +59,9 @@ class WindowObject {
     bool AddAccelerator(const ACCEL& entry);
     // Shows the window (0 means SW_SHOW) and runs until WM_QUIT; its wParam, or 0 without window.
     int RunMessageLoop(int showCommand);
+    // Shows the window and runs, with the dialog keys, until ended is set. A quit message ends it
+    // too and is posted again for the loop it was meant for.
+    void RunModalLoop(const bool& ended);
 
     HWND hWindow = nullptr;
     HINSTANCE hInstance = nullptr;

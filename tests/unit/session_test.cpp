@@ -84,7 +84,7 @@ TEST(Session, StartUpSelectsTheStoredPresetAndSaysOnlyWhatItCanKnow) {
             Started{c.stored ? std::optional(IniValues{*c.stored, L"", L""}) : std::nullopt});
         std::optional<Message> said;
         for (const Effect& e : effects)
-            if (const auto* shown = std::get_if<effect::Show>(&e))
+            if (const auto* shown = std::get_if<effect::ShowMessage>(&e))
                 said = shown->message;
         EXPECT_EQ(session.Selected(), c.selected) << &c - cases;
         EXPECT_EQ(said, c.said) << &c - cases;
@@ -100,8 +100,9 @@ TEST(Session, ApplyWritesTheOptionShownChecked) {
     EXPECT_EQ(std::get<effect::Write>(applied.back()).values.front().value,
               L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang");
     EXPECT_EQ(session.Selected(), 3);
-    EXPECT_EQ(std::get<effect::Show>(session.On(ApplyPressed{4, false, false}).front()).message,
-              Message::NoPresetSelected);
+    EXPECT_EQ(
+        std::get<effect::ShowMessage>(session.On(ApplyPressed{4, false, false}).front()).message,
+        Message::NoPresetSelected);
 }
 
 // Keep takes the value whole, so a character the IDE's code page lacks survives; each refusal
@@ -135,7 +136,8 @@ TEST(Session, KeepAddsTheStoredValuesPresetOrSaysWhyNot) {
         if (const auto* text = std::get_if<std::wstring>(&c.outcome))
             EXPECT_EQ(std::get<effect::AppendPreset>(kept.back()).text, *text) << &c - cases;
         else
-            EXPECT_EQ(std::get<effect::Show>(kept.back()).message, std::get<Message>(c.outcome))
+            EXPECT_EQ(std::get<effect::ShowMessage>(kept.back()).message,
+                      std::get<Message>(c.outcome))
                 << &c - cases;
     }
     // The file layer's answer: a file that would not give the text back, or no file written.
@@ -144,7 +146,8 @@ TEST(Session, KeepAddsTheStoredValuesPresetOrSaysWhyNot) {
         Session session(Latin1Trip, kPresets, FileStamp{});
         session.On(
             KeepPressed{StoredWhole(std::wstring(kPrefix) + japanese), false, false, kPresets});
-        EXPECT_EQ(std::get<effect::Show>(session.On(PresetAppended{outcome}).back()).message, said);
+        EXPECT_EQ(std::get<effect::ShowMessage>(session.On(PresetAppended{outcome}).back()).message,
+                  said);
     }
 }
 
@@ -187,9 +190,10 @@ TEST(Session, AKeptPresetAppliesToTheValueItWasKeptFrom) {
             again.On(ApplyPressed{static_cast<int>(after.size()), console, exx});
         EXPECT_EQ(AsReadBack(std::get<effect::Write>(applied.back()).values.front().value),
                   stored.switches);
-        EXPECT_EQ(std::get<effect::Show>(again.On(KeepPressed{stored, console, exx, after}).back())
-                      .message,
-                  Message::KeepAlreadyPreset);
+        EXPECT_EQ(
+            std::get<effect::ShowMessage>(again.On(KeepPressed{stored, console, exx, after}).back())
+                .message,
+            Message::KeepAlreadyPreset);
     }
     EXPECT_GT(kept, 200) << "too few values were kept to show anything";
 }

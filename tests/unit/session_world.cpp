@@ -5,8 +5,10 @@
 #include <optional>
 #include <set>
 #include <sstream>
+#include <tuple>
 #include <utility>
 
+#include "effect_runner.h"
 #include "preset_file.h"
 #include "presets.h"
 #include "session.h"
@@ -81,7 +83,7 @@ class World {
         NoteStored();
         if (iniHeld_)
             outsideKeys_ = {0, 1, 2};
-        Apply(session_.On(Started{iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_))}));
+        runner_.Feed(Started{iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_))});
         Expect(boxesShown_ == 0 || !(iniHeld_ || fileHeld_) ||
                    (!iniHeld_ && IdeReads(stored_)[kSwitches].empty()),
                "start-up said what it could not know of a file another program held");
@@ -96,7 +98,12 @@ class World {
     }
 
   private:
+    friend class EffectRunner<World>;
     enum class Doing { Nothing, OwnWrite, Undo, Redo };
+    struct Shown {
+        std::vector<std::wstring> presets;
+        std::optional<std::wstring> selected;
+    };
 
     void Expect(bool kept, const std::string& promise) {
         if (!kept && failure_.empty())
@@ -115,7 +122,7 @@ class World {
         case Happening::Apply: {
             const int before = shownOption_;
             Command(Doing::OwnWrite,
-                    ApplyPressed{shownOption_, (h.arg & 1) != 0, (h.arg & 2) != 0});
+                    ApplyPressed{shownOption_, {(h.arg & 1) != 0, (h.arg & 2) != 0}});
             return Expect(shownOption_ == before, "Apply moved the selection");
         }
         case Happening::Edit:
@@ -157,10 +164,10 @@ class World {
         }
     }
 
-    void Command(Doing doing, const Event& event) {
+    template <typename Event> void Command(Doing doing, const Event& event) {
         doing_ = doing;
         written_ = false;
-        Apply(session_.On(event));
+        runner_.Feed(event);
         doing_ = Doing::Nothing;
     }
 
@@ -178,19 +185,17 @@ class World {
         if (halfWritten && !iniHeld_)
             ini[kSwitches] = L"-w all -f" + std::to_wstring(now_);
         lastRead_ = ini;
-        const Effects effects = session_.On(Ticked{
+        const auto shown = std::tuple(shownOption_, shownHistory_, shownPresets_);
+        runner_.Feed(Ticked{
             .ini = ini,
             .iniCurrent = !iniHeld_,
             .presetFile = fileStamp_,
             .now = now_,
             .host = {.hostFound = true, .messageBoxOpen = boxOpen, .hostOrSelfInFront = true},
-            .boxOpen = boxOpen,
             .minimised = minimised_});
-        for (const Effect& effect : effects)
-            Expect(!outsideKeys_.empty() || (!std::holds_alternative<effect::Select>(effect) &&
-                                             !std::holds_alternative<effect::History>(effect)),
-                   "a tick took what no other program stored for an outside change");
-        Apply(effects);
+        Expect(!outsideKeys_.empty() || std::get<2>(shown) != shownPresets_ ||
+                   shown == std::tuple(shownOption_, shownHistory_, shownPresets_),
+               "a tick took what no other program stored for an outside change");
         if (!outsideKeys_.empty() && cleanReads_ >= 2) {
             Expect(!outsideKeys_.contains(kSwitches) || shownOption_ == StartupChoice(),
                    "an outside change seen at two ticks was not followed");
@@ -204,7 +209,7 @@ class World {
 
     // A pick made before an IDE change is followed goes with it.
     void Pick(int option) {
-        Apply(session_.On(Picked{option}));
+        runner_.Feed(Picked{option});
         shownOption_ = option;
         pick_.reset();
         kept_.reset();
@@ -212,27 +217,27 @@ class World {
             pick_ = shownPresets_[static_cast<std::size_t>(option - 1)];
     }
 
+    // A failed write selects what its value matches, as a written one does, and keeps no step.
     void Edit(std::uint8_t arg) {
-        Apply(session_.On(EditPressed{}));
-        Expect(asked_, "Edit opened no box");
-        asked_ = false;
-        ++box_;
-        for (int i = 0; i < (arg >> 2 & 3); ++i)
-            Tick();
-        if (arg & 0x10)
-            IdeStores(arg & 0x7F);
-        --box_;
-        const std::wstring texts[] = {L"", ComposeSwitches(Text(arg >> 5), arg & 0x80, false),
-                                      L" \"-gen gcc, -g\" ", std::wstring(600, L'x')};
-        const std::wstring& text = texts[arg & 3];
+        editArg_ = arg;
+        editText_.reset();
         const int before = shownOption_;
-        Command(Doing::OwnWrite, EditClosed{text});
-        if (text.empty())
+        Command(Doing::OwnWrite, EditPressed{});
+        Expect(editText_.has_value(), "Edit opened no box");
+        if (!editText_ || editText_->empty())
             return Expect(shownOption_ == before, "a cancelled Edit moved the selection");
         pick_.reset();
         kept_.reset();
-        Expect(!written_ || shownOption_ == StartupChoice(),
-               "after Edit the selection is not the one start-up would make");
+        Expect(written_ || (session_.UndoDepth() == depthUnderBox_.first &&
+                            session_.RedoDepth() == depthUnderBox_.second),
+               "a failed Edit changed the history");
+        Expect(shownOption_ == (written_ ? StartupChoice() : OptionFor(*editText_)),
+               "after Edit the selection is not the one its value matches");
+    }
+
+    int OptionFor(const std::wstring& value) const {
+        return FindPresetForSwitches(CodePage(AsReadBack(value), 511), shownPresets_, CodePage)
+            .value_or(static_cast<int>(shownPresets_.size()) + 1);
     }
 
     // An IDE change not yet seen at two ticks is seen now, unless the file cannot be read.
@@ -243,10 +248,7 @@ class World {
         const std::optional<IniValues> stored =
             iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_));
         const int before = shownOption_;
-        if (doing == Doing::Undo)
-            Command(doing, UndoPressed{stored});
-        else
-            Command(doing, RedoPressed{stored});
+        Command(doing, HistoryPressed{doing == Doing::Undo ? Way::Back : Way::Forward, stored});
         const bool moves = switchesChanged || (written_ && wroteSwitches_);
         if (moves) {
             pick_.reset();
@@ -258,15 +260,13 @@ class World {
 
     void Toolchain(std::uint8_t arg) {
         const int before = shownOption_;
-        Apply(session_.On(ToolchainsListed{stored_[IndexOf(IniKey::Compiler32)],
-                                           stored_[IndexOf(IniKey::Compiler64)],
-                                           L"C:\\IDE",
-                                           L"C:\\TC",
-                                           {std::begin(kToolchains), std::end(kToolchains)}}));
-        Expect(offered_ == std::size(kToolchains), "the menu does not offer every toolchain");
-        const std::size_t item = arg % (offered_ + 1);
+        toolchainArg_ = arg;
         Command(Doing::OwnWrite,
-                ToolchainPicked{item < offered_ ? std::optional(item) : std::nullopt});
+                ToolchainsListed{stored_[IndexOf(IniKey::Compiler32)],
+                                 stored_[IndexOf(IniKey::Compiler64)],
+                                 L"C:\\IDE",
+                                 L"C:\\TC",
+                                 {std::begin(kToolchains), std::end(kToolchains)}});
         Expect(shownOption_ == before, "picking a toolchain moved the selection");
     }
 
@@ -280,8 +280,9 @@ class World {
         const std::optional<StoredNow> stored =
             iniHeld_ ? std::nullopt
                      : std::optional(StoredNow{IdeReads(stored_), stored_[kSwitches]});
-        Apply(session_.On(KeepPressed{stored, (arg & 1) != 0, (arg & 2) != 0,
-                                      fileHeld_ ? std::nullopt : std::optional(fileTexts_)}));
+        runner_.Feed(KeepPressed{stored,
+                                 {(arg & 1) != 0, (arg & 2) != 0},
+                                 fileHeld_ ? std::nullopt : std::optional(fileTexts_)});
         Expect(!switchesChanged || shownOption_ == StartupChoice(),
                "an outside change seen by Keep was not followed");
     }
@@ -347,14 +348,11 @@ class World {
                "an unapplied pick was dropped");
     }
 
-    void Apply(const Effects& effects) {
-        for (const Effect& effect : effects)
-            std::visit([this](const auto& e) { Do(e); }, effect);
-    }
+    // The effects, as the runner performs them for the main window.
 
     // Undo and redo write back exactly the step on top of their stack; an own write keeps what it
     // replaced when it changed something, and empties redo.
-    void Do(const effect::Write& write) {
+    WriteDone Perform(const effect::Write& write) {
         Expect(box_ == 0, "wrote while a box was open");
         const IniValues before = stored_;
         const bool ok = !iniHeld_;
@@ -386,37 +384,55 @@ class World {
         std::vector<std::wstring> replaced;
         for (const KeyValue& value : back)
             replaced.push_back(value.value);
-        Apply(session_.On(WriteDone{ok, replaced}));
+        return {ok, replaced};
     }
-    void Do(const effect::Select& select) {
+    void Perform(const effect::Select& select) {
         Expect(select.option >= 1 && select.option <= static_cast<int>(shownPresets_.size()) + 1,
                "selected an option that is not shown");
         shownOption_ = select.option;
+        if (rebuiltFrom_)
+            CheckRebuild(*std::exchange(rebuiltFrom_, std::nullopt));
     }
-    void Do(const effect::Rebuild& rebuild) {
+    // A Select follows.
+    void Perform(const effect::Rebuild& rebuild) {
         Expect(box_ == 0 && !minimised_, "rebuilt while a box was open or minimised");
+        rebuiltFrom_ =
+            Shown{shownPresets_,
+                  shownOption_ <= static_cast<int>(shownPresets_.size())
+                      ? std::optional(shownPresets_[static_cast<std::size_t>(shownOption_ - 1)])
+                      : std::nullopt};
         shownPresets_ = rebuild.presets;
     }
-    void Do(const effect::Show&) {
+    void Perform(const effect::ShowMessage&) {
         ++boxesShown_;
         ++box_;
         for (std::size_t i = 0; i < step_ % 3; ++i)
             Tick();
         --box_;
     }
-    void Do(const effect::AskForValue&) { asked_ = true; }
+    // The box is open for a few ticks, and the IDE may store a value meanwhile.
+    EditClosed Perform(const effect::AskForValue&) {
+        ++box_;
+        for (int i = 0; i < (editArg_ >> 2 & 3); ++i)
+            Tick();
+        if (editArg_ & 0x10)
+            IdeStores(editArg_ & 0x7F);
+        --box_;
+        const std::wstring texts[] = {L"",
+                                      ComposeSwitches(Text(editArg_ >> 5), editArg_ & 0x80, false),
+                                      L" \"-gen gcc, -g\" ", std::wstring(600, L'x')};
+        editText_ = texts[editArg_ & 3];
+        depthUnderBox_ = {session_.UndoDepth(), session_.RedoDepth()};
+        return {*editText_};
+    }
+    PresetFileRead Perform(const effect::ReadPresetFile&) {
+        Expect(box_ == 0 && !minimised_, "read the preset file while a box was open or minimised");
+        return {fileHeld_ ? std::nullopt : std::optional(fileTexts_)};
+    }
     // A selection whose preset is gone becomes the one start-up would make, and a preset just
     // kept shows selected.
-    void Do(const effect::ReadPresetFile&) {
-        Expect(box_ == 0 && !minimised_, "read the preset file while a box was open or minimised");
-        const std::vector<std::wstring> before = shownPresets_;
-        const std::optional<std::wstring> selected =
-            shownOption_ <= static_cast<int>(before.size())
-                ? std::optional(before[static_cast<std::size_t>(shownOption_ - 1)])
-                : std::nullopt;
-        Apply(session_.On(PresetFileRead{fileHeld_ ? std::nullopt : std::optional(fileTexts_)}));
-        if (shownPresets_ == before)
-            return;
+    void CheckRebuild(const Shown& before) {
+        const std::optional<std::wstring>& selected = before.selected;
         const bool gone = !selected || std::find(shownPresets_.begin(), shownPresets_.end(),
                                                  *selected) == shownPresets_.end();
         const bool keptShown =
@@ -433,9 +449,14 @@ class World {
             pick_ = kept_;
         kept_.reset();
     }
-    void Do(const effect::OfferToolchains& offer) { offered_ = offer.items.size(); }
+    ToolchainPicked Perform(const effect::OfferToolchains& offer) {
+        Expect(offer.items.size() == std::size(kToolchains),
+               "the menu does not offer every toolchain");
+        const std::size_t item = toolchainArg_ % (offer.items.size() + 1);
+        return {item < offer.items.size() ? std::optional(item) : std::nullopt};
+    }
     // The text goes on a new last line of the file.
-    void Do(const effect::AppendPreset& append) {
+    PresetAppended Perform(const effect::AppendPreset& append) {
         const bool ok = !fileHeld_;
         if (ok) {
             kept_ = append.text;
@@ -443,14 +464,15 @@ class World {
             fileStamp_ = {now_, fileStamp_.size + append.text.size() + 2};
             cleanFileTicks_ = 0;
         }
-        Apply(
-            session_.On(PresetAppended{ok ? AppendOutcome::Appended : AppendOutcome::NotWritten}));
+        return {ok ? AppendOutcome::Appended : AppendOutcome::NotWritten};
     }
-    void Do(const effect::SetMarkers&) {}
-    void Do(const effect::Status&) {}
-    void Do(const effect::Host&) {}
-    void Do(const effect::History& history) { shownHistory_ = {history.canUndo, history.canRedo}; }
-    void Do(const effect::Beep&) {
+    void Perform(const effect::SetMarkers&) {}
+    void Perform(const effect::ShowStatus&) {}
+    void Perform(const effect::FollowHost&) {}
+    void Perform(const effect::ShowHistory& history) {
+        shownHistory_ = {history.canUndo, history.canRedo};
+    }
+    void Perform(const effect::Beep&) {
         const Steps& steps = doing_ == Doing::Redo ? redo_ : undo_;
         Expect(doing_ == Doing::OwnWrite || steps.empty(),
                "undo or redo had nothing to write back while it had");
@@ -474,7 +496,6 @@ class World {
     std::vector<std::wstring> shownPresets_;
     int shownOption_ = 0;
     std::pair<bool, bool> shownHistory_; // the undo and redo items enabled
-    std::size_t offered_ = 0;
     // What the promises are checked against.
     Steps undo_;
     Steps redo_;
@@ -487,10 +508,15 @@ class World {
     Doing doing_ = Doing::Nothing;
     bool written_ = false;
     bool wroteSwitches_ = false;
-    bool asked_ = false;
+    std::uint8_t editArg_ = 0; // what the Edit box meets and what it is left with
+    std::optional<std::wstring> editText_;
+    std::pair<std::size_t, std::size_t> depthUnderBox_; // undo and redo steps when it closed
+    std::uint8_t toolchainArg_ = 0;                     // the item picked from the menu
+    std::optional<Shown> rebuiltFrom_; // what showed before a rebuild, checked at its Select
     std::size_t step_ = 0;
     std::string failure_;
     Session session_;
+    EffectRunner<World> runner_{session_, *this};
 };
 
 const char* const kNames[] = {"Tick", "HalfWritten", "Pick",      "Apply", "Edit",      "Clear",

@@ -1,7 +1,0 @@
-#include "wide_string.h"
-
-#include "text_conversion.h"
-
-void DynamicWideString::AppendNarrow(std::string_view narrow) {
-    text_.append(WidenAnsi(narrow));
-}
