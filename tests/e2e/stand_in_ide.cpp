@@ -39,7 +39,7 @@ LRESULT Save(const COPYDATASTRUCT& request) {
     const std::wstring change(static_cast<const wchar_t*>(request.lpData),
                               request.cbData / sizeof(wchar_t));
     if (const std::size_t equals = change.find(L'='); equals != std::wstring::npos)
-        settings->Set(L"Compiler", change.substr(0, equals), change.substr(equals + 1));
+        settings->Set(change.substr(0, equals), change.substr(equals + 1));
     return settings->Save();
 }
 

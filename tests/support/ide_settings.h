@@ -29,22 +29,20 @@ struct IdeCompilerKeys {
 // files were before the IDE wrote UTF-16.
 std::string IdeShapedIni(const IdeCompilerKeys& keys, bool ansi = false);
 
-// The file as the IDE holds it: read whole, taken up again when its write time changes, and
-// written whole again (create, truncate, write) in the encoding it was read in.
+// The file as the IDE holds it: read whole, taken up again when its write time changes and it can
+// be read, and written whole again (create, truncate, write) in the encoding it was read in.
 class IdeSettings {
   public:
     explicit IdeSettings(std::filesystem::path file);
-    // Reads the file again when its write time has changed since the last read.
     void Reload();
-    // The text after the first "=" of the key's line in the section; none without such a line.
-    std::optional<std::wstring> Value(std::wstring_view section, std::wstring_view key) const;
-    // The key's line in the section gets the value, or a new line at the section's end.
-    void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
+    // The text after the first "=" of the key's line in section Compiler; none without one.
+    std::optional<std::wstring> Value(std::wstring_view key) const;
+    // The key's line in section Compiler gets the value.
+    void Set(std::wstring_view key, std::wstring_view value);
     bool Save();
 
   private:
-    std::size_t SectionEnd(std::size_t start) const;
-    std::optional<std::size_t> LineOf(std::wstring_view section, std::wstring_view key) const;
+    std::optional<std::size_t> LineOf(std::wstring_view key) const;
 
     std::filesystem::path file_;
     std::vector<std::wstring> lines_;

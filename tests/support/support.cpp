@@ -31,17 +31,36 @@ std::optional<std::string> ReadBytes(const path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+void Backdate(HANDLE file) {
+    FILETIME earlier{};
+    GetSystemTimeAsFileTime(&earlier);
+    earlier.dwHighDateTime -= 1;
+    SetFileTime(file, nullptr, nullptr, &earlier);
+}
+
 void WriteBytes(const path& file, std::string_view bytes) {
     std::ofstream(file, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string Utf8(std::wstring_view text) {
+std::string Narrow(std::wstring_view text, UINT codePage) {
     std::string narrow(text.size() * 3, '\0');
     narrow.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+        WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
                             static_cast<int>(narrow.size()), nullptr, nullptr)));
     return narrow;
+}
+
+std::string Utf8(std::wstring_view text) {
+    return Narrow(text, CP_UTF8);
+}
+
+std::wstring Widen(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    return wide;
 }
 
 int ScreenDpi() {

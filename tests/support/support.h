@@ -20,8 +20,13 @@ inline constexpr DWORD kWaitMs = 15000;
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs);
 
 std::optional<std::string> ReadBytes(const path& file);
+// Makes an open file look written minutes ago, as between two saves of the IDE.
+void Backdate(HANDLE file);
 void WriteBytes(const path& file, std::string_view bytes);
 std::string Utf8(std::wstring_view text);
+// Through the user's ANSI code page, or another.
+std::string Narrow(std::wstring_view text, UINT codePage = CP_ACP);
+std::wstring Widen(std::string_view text);
 int ScreenDpi();
 
 // A folder of its own under the temporary folder, removed with everything in it.

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "host_watch.h"
+#include "position_record.h"
 #include "preset_file.h"
 #include "presets.h"
 #include "stored_value.h"
@@ -68,6 +70,53 @@ TEST(Match, OnlyAWholeRowAndPresetTextAsReadBackMatchAndTheLowestNumberWins) {
     };
     EXPECT_EQ(
         FindPresetForSwitches(L"-w all -fpmode fast -fpu sse -d ?", {L"-d \u6f22"}, withoutHan), 1);
+}
+
+// What the profile functions give back of a written value: blanks and line-end characters at
+// the ends dropped, then one pair of matching quotes.
+TEST(ReadBack, BlanksAtTheEndsAndOnePairOfMatchingQuotesGo) {
+    // clang-format off
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L" \t-a -b\r\n", L"-a -b"}, {L"\"-a, -b\"", L"-a, -b"}, {L" '-a' ", L"-a"},
+        {L"\"-a'", L"\"-a'"}, {L"\"\"-a\"\"", L"\"-a\""}, {L"-a \"b\"", L"-a \"b\""}, {L"\"", L"\""},
+    };
+    // clang-format on
+    for (const auto& [written, read] : cases)
+        EXPECT_EQ(AsReadBack(written), read) << ::testing::PrintToString(written);
+}
+
+// The 8 bytes: left, then top, each signed 32-bit little-endian; missing bytes read as 0.
+TEST(PositionRecord, LeftThenTopLittleEndian) {
+    const std::array<std::uint8_t, 8> bytes = {0x64, 0, 0, 0, 0xF8, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(EncodePositionRecord({100, -8}), bytes);
+    EXPECT_EQ(DecodePositionRecord(bytes), (ScreenPoint{100, -8}));
+    EXPECT_EQ(DecodePositionRecord(std::span(bytes).first(5)), (ScreenPoint{100, 0xF8}));
+}
+
+// One tick beside the IDE: follow its minimised state, close without it, then keep the band
+// unless a box holds it.
+TEST(HostWatch, OneTicksDecision) {
+    using A = HostWatchAction;
+    // clang-format off
+    const struct { HostWatchInputs in; HostWatchState was; A action; HostWatchState now; } cases[] = {
+        {{.hostFound = true, .hostMinimized = true}, {false, true}, A::MinimizeSelf, {true, true}},
+        {{.hostFound = true, .hostOrSelfInFront = true}, {true, true}, A::RestoreSelf, {false, true}},
+        {{.hostFound = false}, {true, true}, A::RestoreSelf, {false, true}},
+        {{.hostFound = false}, {false, true}, A::CloseSelf, {false, true}},
+        {{.hostFound = true, .hostOrSelfInFront = false}, {false, false}, A::LeaveTopmost, {false, false}},
+        {{.hostFound = true, .hostOrSelfInFront = true}, {false, false}, A::EnterTopmost, {false, true}},
+        {{.hostFound = true, .hostOrSelfInFront = true}, {false, true}, A::None, {false, true}},
+        {{.hostFound = true, .messageBoxOpen = true}, {false, true}, A::None, {false, true}},
+        {{.hostFound = false, .messageBoxOpen = true}, {false, true}, A::CloseSelf, {false, true}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        HostWatchState state = c.was;
+        EXPECT_EQ(DecideHostWatch(c.in, state), c.action) << &c - cases;
+        EXPECT_EQ(std::pair(state.minimizedWithIde, state.isTopmost),
+                  std::pair(c.now.minimizedWithIde, c.now.isTopmost))
+            << &c - cases;
+    }
 }
 
 // Feeds the file in pieces of one byte, so that every rule also holds across piece ends; the

@@ -3,6 +3,7 @@
 
 #include "placement.h"
 #include "scaling.h"
+#include "system_command.h"
 
 namespace {
 
@@ -43,6 +44,14 @@ TEST(Placement, AStoredPositionCountsOnlyWithRoomToTakeHoldOfTheCaptionOnAWorkAr
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(CaptionWithinReach(c.window, 20, 18, 20, areas), c.reachable) << c.where;
+}
+
+// Windows keeps the low four bits of a system command for itself: a close from the caption may
+// carry them.
+TEST(SystemCommand, RecognisedWithItsLowFourBitsMasked) {
+    EXPECT_TRUE(IsCloseCommand(0xF060) && IsCloseCommand(0xF062) && IsCloseCommand(0xF06F));
+    EXPECT_FALSE(IsCloseCommand(0xF070) || IsCloseCommand(0xF050));
+    EXPECT_TRUE(IsSystemCommand(0x0103, 0x0100) && !IsSystemCommand(0x0110, 0x0100));
 }
 
 } // namespace

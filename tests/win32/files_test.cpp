@@ -156,14 +156,9 @@ TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
     const support::ScratchFolder scratch;
     const path file = scratch.Root() / L"WinFBE.ini";
     support::WriteBytes(file, support::IdeShapedIni(kKeys));
-    { // written minutes ago, as between two writes of the IDE
-        const UniqueFile written(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                             OPEN_EXISTING, 0, nullptr));
-        FILETIME earlier{};
-        GetSystemTimeAsFileTime(&earlier);
-        earlier.dwHighDateTime -= 1;
-        SetFileTime(written.get(), nullptr, nullptr, &earlier);
-    }
+    support::Backdate(UniqueFile(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                             OPEN_EXISTING, 0, nullptr))
+                          .get());
     const DynamicWideString ini(file.wstring());
     WinFbeIniReading reading;
     const auto refresh = [&](bool held) {
