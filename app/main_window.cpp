@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "command_forwarding.h"
 #include "control_ids.h"
 #include "geometry.h"
 #include "host_ide.h"
@@ -64,7 +65,8 @@ LRESULT MainWindow::Handle(HWND window, MainWindow& self, UINT message, WPARAM w
     return self.OnMessage(window, message, wParam, lParam);
 }
 
-int MainWindow::Run(int showCommand) {
+int MainWindow::Run(int showCommand, std::optional<ToolCommand> command) {
+    startCommand_ = std::move(command);
     programFolder_ = ExePath();
     SetCurrentDirectoryW(programFolder_.data());
     winFbeIniPath_ = ResolveWinFbeIniPath();
@@ -104,14 +106,17 @@ int MainWindow::Run(int showCommand) {
     return window_.RunMessageLoop(showCommand);
 }
 
-// The window works on this object from its first message on.
+// The window works on this object from its first message on, and takes the commands of other
+// copies.
 HWND MainWindow::Create() {
-    return window_.Create({.parent = nullptr,
-                           .caption = L"MWK III",
-                           .windowProc = WindowProc,
-                           .style = kMainStyle,
-                           .exStyle = kMainExStyle,
-                           .context = this});
+    const HWND main = window_.Create({.parent = nullptr,
+                                      .caption = L"MWK III",
+                                      .windowProc = WindowProc,
+                                      .style = kMainStyle,
+                                      .exStyle = kMainExStyle,
+                                      .context = this});
+    SetPropW(main, kCommandWindowProperty, main);
+    return main;
 }
 
 void MainWindow::Place() {
@@ -158,6 +163,8 @@ LRESULT MainWindow::OnMessage(HWND main, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_COPYDATA:
+        return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_CLOSE:
         SavePosition();
         break;
@@ -275,6 +282,28 @@ void MainWindow::KeepStoredValue() {
 void MainWindow::OnFinishWindow() {
     tips_ = AddOptionTips(window_.hWindow, optionCount_, window_.ratioX);
     AddSystemMenuItems(window_, session_->CanUndo(), session_->CanRedo());
+    if (startCommand_)
+        CarryOut(*std::exchange(startCommand_, std::nullopt));
+}
+
+// Another copy waits for the answer, which the session gives before any box it shows.
+LRESULT MainWindow::OnCopyData(const COPYDATASTRUCT& data) {
+    if (data.dwData != kCommandData)
+        return FALSE;
+    const std::optional<ToolCommand> command = ParseToolCommand(ForwardedArguments(data));
+    if (!command)
+        return static_cast<LRESULT>(CommandAnswer::WrongArguments);
+    answer_.reset();
+    CarryOut(*command);
+    return static_cast<LRESULT>(answer_.value_or(CommandAnswer::Refused));
+}
+
+void MainWindow::CarryOut(const ToolCommand& command) {
+    const HWND main = window_.hWindow;
+    Feed(CommandGiven{
+        command, CheckedPreset(main, optionCount_), TicksShown(main),
+        messageBoxOpen_ || !IsWindowEnabled(main), ReadStoredValuesNow(winFbeIniPath_),
+        command.toolchain ? std::optional(ListToolchains(winFbeIniPath_)) : std::nullopt});
 }
 
 // A click on the status bar offers the toolchains. A tip asks for its text each time it shows, so
@@ -312,6 +341,7 @@ void MainWindow::OnWindowMoved() {
 // What the session still had to say has no window left to show it.
 void MainWindow::OnDestroy() {
     runner_->Stop();
+    RemovePropW(window_.hWindow, kCommandWindowProperty);
     PostQuitMessage(0);
 }
 
@@ -418,4 +448,20 @@ void MainWindow::Perform(const effect::ShowHistory& history) {
 
 void MainWindow::Perform(const effect::Beep&) {
     MessageBeep(MB_OK);
+}
+
+void MainWindow::Perform(const effect::SetTicks& set) {
+    SetTicksShown(window_.hWindow, set.ticks);
+}
+
+// Released at once, so that a box shown afterwards keeps nobody waiting; a command of this
+// copy's own command line has nobody to answer but the user.
+void MainWindow::Perform(const effect::AnswerCommand& answer) {
+    answer_ = answer.answer;
+    if (InSendMessage())
+        ReplyMessage(static_cast<LRESULT>(answer.answer));
+    else if (answer.answer == CommandAnswer::WrongArguments) {
+        MessageBoxOpenGuard open(messageBoxOpen_);
+        ShowCommandsMessage(window_.hWindow, messageBoxSize_);
+    }
 }

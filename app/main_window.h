@@ -17,9 +17,9 @@
 
 class MainWindow {
   public:
-    // Builds the window and runs its message loop: the loop's exit code, or 0 when start-up
-    // stops early.
-    int Run(int showCommand);
+    // Builds the window, carries out the command once it shows, and runs its message loop: the
+    // loop's exit code, or 0 when start-up stops early.
+    int Run(int showCommand, std::optional<ToolCommand> command);
     // The process-wide messageBoxOpen flag; while it is raised the tick leaves the band alone.
     bool& MessageBoxOpen() { return messageBoxOpen_; }
 
@@ -40,6 +40,8 @@ class MainWindow {
     bool OnNotify(NMHDR& notification);
     void OnWindowMoved();
     void OnDestroy();
+    LRESULT OnCopyData(const COPYDATASTRUCT& data);
+    void CarryOut(const ToolCommand& command);
     void SavePosition() const;
     void StepThroughHistory(Way way);
     void OfferToolchains();
@@ -60,6 +62,8 @@ class MainWindow {
     void Perform(const effect::FollowHost& host);
     void Perform(const effect::ShowHistory& history);
     void Perform(const effect::Beep& beep);
+    void Perform(const effect::SetTicks& set);
+    void Perform(const effect::AnswerCommand& answer);
 
     WindowObject window_;
     DynamicWideString programFolder_;
@@ -76,4 +80,6 @@ class MainWindow {
     HWND statusBar_ = nullptr;
     HWND tips_ = nullptr;  // made once the window shows
     std::wstring tipText_; // the tip on show, which must outlive the tip's request
+    std::optional<ToolCommand> startCommand_; // from this copy's own command line
+    std::optional<CommandAnswer> answer_;     // of the command another copy sent
 };

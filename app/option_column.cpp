@@ -146,6 +146,11 @@ Checkboxes TicksShown(HWND main) {
     return {IsChecked(main, kConsoleId), IsChecked(main, kExxId)};
 }
 
+void SetTicksShown(HWND main, Checkboxes ticks) {
+    for (const auto& [id, ticked] : {std::pair{kConsoleId, ticks.console}, {kExxId, ticks.exx}})
+        SendDlgItemMessageW(main, id, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 int CheckedPreset(HWND main, int optionCount) {
     for (int option = 1; option < optionCount; ++option)
         if (IsChecked(main, kFirstOptionId + option - 1))

@@ -21,6 +21,7 @@ void ReplaceOptions(WindowObject& window, LayoutVariant variant, int optionCount
 // Checks option (1..optionCount) and clears the others.
 void SelectOption(HWND main, int optionCount, int option);
 Checkboxes TicksShown(HWND main);
+void SetTicksShown(HWND main, Checkboxes ticks);
 // The first preset option (1..optionCount - 1) shown checked, or "No preset used" (optionCount)
 // when none is; asked of the options themselves, which another program may have checked.
 int CheckedPreset(HWND main, int optionCount);

@@ -58,6 +58,20 @@ void ShowSessionMessage(HWND owner, std::int32_t size, Message message) {
                        message == Message::NoPresetMatch ? L"MWK" : L"MWK III");
 }
 
+void ShowCommandsMessage(HWND owner, std::int32_t size) {
+    ShowMessage({.owner = owner,
+                 .text = L"MarlwickIII.exe takes one of these commands, which the copy that runs "
+                         L"carries out:\n\n"
+                         L"/apply N\tapply preset N, 1 being the first\n"
+                         L"/apply \"TEXT\"\tapply the preset whose text is TEXT\n"
+                         L"/console on|off, /exx on|off\n"
+                         L"\tset the checkbox first, then apply; alone, apply the option "
+                         L"selected\n"
+                         L"/undo, /redo\tas Ctrl+Z and Ctrl+Y\n"
+                         L"/toolchain NAME\tpick the toolchain folder NAME",
+                 .fontSize = size});
+}
+
 void ShowEarlyMessage(const wchar_t* text, std::int32_t style, std::int32_t fontSize) {
     ShowMessage({.owner = nullptr, .text = text, .style = style, .fontSize = fontSize});
 }

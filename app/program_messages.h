@@ -12,6 +12,8 @@
 void ShowProgramMessage(HWND owner, std::int32_t size, const wchar_t* text,
                         const wchar_t* caption = L"MWK III");
 void ShowSessionMessage(HWND owner, std::int32_t size, Message message);
+// The commands a User Tool can give, for arguments that give none.
+void ShowCommandsMessage(HWND owner, std::int32_t size);
 // Shown before the main window exists, at a fixed size.
 void ShowEarlyMessage(const wchar_t* text, std::int32_t style, std::int32_t fontSize);
 // A nested loop may have taken the quit message meant for the main loop; post it again.

@@ -247,9 +247,65 @@ Effects Session::On(const ToolchainPicked& event) {
     const ToolchainFolder& picked = offer->items[*event.item].folder;
     if (!picked.hasFbc32)
         return {};
-    const ToolchainsListed& listed = offer->listed;
+    return PickToolchain(offer->listed, picked);
+}
+
+Effects Session::PickToolchain(const ToolchainsListed& listed, const ToolchainFolder& picked) {
     return Write(Command::Toolchain, ToolchainWrites(listed.stored32, listed.stored64, picked,
                                                      listed.toolchainsFolder, listed.ideFolder));
+}
+
+// Nothing is done under a box; what the command asks is then done as the clicks it stands for
+// would do it, and answered once it is written.
+Effects Session::On(const CommandGiven& event) {
+    if (event.boxOpen)
+        return {effect::AnswerCommand{CommandAnswer::Refused}};
+    Effects effects = CarryOut(event);
+    if (pending_)
+        answerAfterWrite_ = true;
+    return effects;
+}
+
+Effects Session::CarryOut(const CommandGiven& event) {
+    const ToolCommand& command = event.command;
+    const auto answer = [](CommandAnswer how) { return Effects{effect::AnswerCommand{how}}; };
+    if (command.undo || command.redo) {
+        Effects effects = On(HistoryPressed{command.undo ? Way::Back : Way::Forward, event.stored});
+        if (!pending_)
+            effects.back() = effect::AnswerCommand{CommandAnswer::NothingToDo};
+        return effects;
+    }
+    if (command.toolchain) {
+        const std::vector<ToolchainItem> items =
+            ToolchainMenuItems(event.toolchains->folders, event.toolchains->stored32,
+                               event.toolchains->toolchainsFolder, event.toolchains->ideFolder);
+        const auto named = std::find_if(items.begin(), items.end(), [&](const ToolchainItem& item) {
+            return item.folder.hasFbc32 && SameFolderName(item.folder.name, *command.toolchain);
+        });
+        if (named == items.end())
+            return answer(CommandAnswer::WrongArguments);
+        return PickToolchain(*event.toolchains, named->folder);
+    }
+    int option = event.shownOption;
+    if (command.applyNumber)
+        option = *command.applyNumber;
+    if (command.applyText)
+        option = static_cast<int>(std::find(presets_.begin(), presets_.end(), *command.applyText) -
+                                  presets_.begin()) +
+                 1;
+    const bool named = command.applyNumber || command.applyText;
+    if (named && (option < 1 || option >= NoPresetOption()))
+        return answer(CommandAnswer::WrongArguments);
+    const Checkboxes ticks{command.console.value_or(event.ticks.console),
+                           command.exx.value_or(event.ticks.exx)};
+    Effects effects{effect::SetTicks{ticks}};
+    On(Picked{option});
+    effects.push_back(effect::Select{option});
+    Effects applied = On(ApplyPressed{option, ticks});
+    if (!pending_)
+        effects.push_back(effect::AnswerCommand{CommandAnswer::Refused});
+    Append(effects, std::move(applied));
+    return effects;
 }
 
 // Kept so that Apply, with the checkboxes as they stand, writes the stored value again; written
@@ -308,15 +364,21 @@ Effects Session::Write(Command command, std::vector<KeyValue> values) {
     return {effect::Write{std::move(values)}};
 }
 
+// A command's answer comes before the failure's box, so that the program that gave it does not
+// wait for the user.
 Effects Session::On(const WriteDone& event) {
     if (!pending_)
         return {};
     const PendingWrite write = std::move(*pending_);
     pending_.reset();
+    const bool ok = event.ok && event.replaced.size() == write.values.size();
     Effects effects;
-    if (event.ok && event.replaced.size() == write.values.size())
-        NoteOwnWrite(write, event.replaced, effects);
-    else
+    const bool changed = ok && NoteOwnWrite(write, event.replaced, effects);
+    if (std::exchange(answerAfterWrite_, false))
+        effects.push_back(effect::AnswerCommand{
+            !ok ? CommandAnswer::Refused
+                : (changed ? CommandAnswer::Done : CommandAnswer::NothingToDo)});
+    if (!ok)
         effects.push_back(FailureOf(write.command));
     if (const std::optional<int> option = OptionAfter(write, event.ok)) {
         kept_.reset();
@@ -329,7 +391,7 @@ Effects Session::On(const WriteDone& event) {
 // A write keeps what it replaced for undo, unless it changed nothing as the IDE reads it; undo and
 // redo move their step across. A value another program changed since the session last saw it
 // takes the steps holding its key with it.
-void Session::NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
+bool Session::NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
                            Effects& effects) {
     HistoryStep back;
     bool changed = false;
@@ -358,6 +420,7 @@ void Session::NoteOwnWrite(const PendingWrite& write, const std::vector<std::wst
             undo_.Push(std::move(back));
     }
     NoteHistory(effects);
+    return changed;
 }
 
 // Edit holds the band for its whole command, the failure's box included.

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "commands.h"
 #include "host_watch.h"
 #include "stored_value.h"
 #include "ini_keys.h"
@@ -90,12 +91,21 @@ struct ShowHistory {
     bool canRedo;
 };
 struct Beep {};
+// Tick the checkboxes as a command asks, before it applies.
+struct SetTicks {
+    Checkboxes ticks;
+};
+// Tell the program that gave the command how it went.
+struct AnswerCommand {
+    CommandAnswer answer;
+};
 } // namespace effect
 
 using Effect = std::variant<effect::Write, effect::Select, effect::Rebuild, effect::ShowMessage,
                             effect::SetMarkers, effect::AskForValue, effect::ReadPresetFile,
                             effect::OfferToolchains, effect::AppendPreset, effect::ShowStatus,
-                            effect::FollowHost, effect::ShowHistory, effect::Beep>;
+                            effect::FollowHost, effect::ShowHistory, effect::Beep, effect::SetTicks,
+                            effect::AnswerCommand>;
 using Effects = std::vector<Effect>;
 
 // What WinFBE.ini holds now: the values as the IDE reads them, and CompilerSwitches whole, as the
@@ -175,6 +185,17 @@ struct WriteDone {
     bool ok;
     std::vector<std::wstring> replaced; // whole, one for each value written, read just before
 };
+// A command of a User Tool, carried out as the clicks it stands for: with the option shown
+// checked, the checkboxes, whether a box is open, what is stored now (none while it cannot be
+// read) and the toolchains when it names one.
+struct CommandGiven {
+    ToolCommand command;
+    int shownOption;
+    Checkboxes ticks;
+    bool boxOpen;
+    std::optional<IniValues> stored;
+    std::optional<ToolchainsListed> toolchains;
+};
 
 inline constexpr std::size_t kIdeReadLimit = 511;
 
@@ -199,6 +220,7 @@ class Session {
     Effects On(const KeepPressed& event);
     Effects On(const PresetAppended& event);
     Effects On(const WriteDone& event);
+    Effects On(const CommandGiven& event);
 
     const std::vector<std::wstring>& Presets() const { return presets_; }
     int Selected() const { return selected_; }
@@ -230,8 +252,11 @@ class Session {
     std::wstring AsIdeReads(std::wstring_view whole) const;
     Effects Write(Command command, std::vector<KeyValue> values);
     Effects Keep(const KeepPressed& event);
-    void NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
+    // True when the write changed what the IDE reads.
+    bool NoteOwnWrite(const PendingWrite& write, const std::vector<std::wstring>& replaced,
                       Effects& effects);
+    Effects CarryOut(const CommandGiven& event);
+    Effects PickToolchain(const ToolchainsListed& listed, const ToolchainFolder& picked);
     static effect::ShowMessage FailureOf(Command command);
     std::optional<int> OptionAfter(const PendingWrite& write, bool ok) const;
     int OptionFor(std::wstring_view stored, const std::vector<std::wstring>& presets) const;
@@ -254,6 +279,7 @@ class Session {
     UndoHistory undo_;
     UndoHistory redo_;
     std::optional<PendingWrite> pending_;
+    bool answerAfterWrite_ = false; // a command waits for its write
     std::optional<ToolchainOffer> toolchains_;
     std::optional<std::wstring> kept_; // a kept preset's text, selected once the options show it
     // MarlwickIII.ini: the stamp of the presets shown and a new one seen at one tick; whether the

@@ -71,6 +71,10 @@ bool IsOwnFolder(std::wstring_view stored32, std::wstring_view toolchainsFolder,
 
 } // namespace
 
+bool SameFolderName(std::wstring_view a, std::wstring_view b) {
+    return EqualIgnoringCase(a, b);
+}
+
 std::wstring ResolvedPath(std::wstring_view stored, std::wstring_view ideFolder) {
     std::wstring path(stored);
     const bool ideOnDrive = ideFolder.size() >= 2 && ideFolder[1] == L':';

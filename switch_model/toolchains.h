@@ -36,6 +36,9 @@ struct ToolchainItem {
     friend bool operator==(const ToolchainItem&, const ToolchainItem&) = default;
 };
 
+// Folder names compare without regard to the case of ASCII letters, as the file system does.
+bool SameFolderName(std::wstring_view a, std::wstring_view b);
+
 // The menu's items: sorted without regard to case, the stored path's folder checked when the
 // folders listed are the ones beside it.
 std::vector<ToolchainItem> ToolchainMenuItems(std::vector<ToolchainFolder> folders,

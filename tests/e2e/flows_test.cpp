@@ -126,10 +126,10 @@ class World {
 
     void ReleaseBoxes() const { SetEvent(release_.get()); }
 
-    void StartApp(bool withIde = true) {
+    void StartApp(bool withIde = true, const std::wstring& arguments = L"") {
         if (withIde && !IsWindow(ide))
             ide = StartWindow(L"WinFBE_Class", L"keys.log");
-        app = &Start(Tools(exe_.c_str()), L"");
+        app = &Start(Tools(exe_.c_str()), arguments);
     }
 
     // The IDE's folder, in a user's folder whose name has a hyphen and letters beyond the ANSI
@@ -231,6 +231,24 @@ STEP(MutexNameTaken, (), {
 STEP(CloseApp, (), {
     PostMessageW(w.main, WM_SYSCOMMAND, SC_CLOSE, 0);
     Ended()(w);
+})
+
+// A User Tool of the IDE runs the program with a command while the program runs: the second copy
+// ends with the running copy's answer. With start, no copy runs and this one starts.
+STEP(Command, (std::wstring arguments, DWORD exitCode), {
+    const Process& tool = w.Start(w.Tools(L"MarlwickIII.exe"), arguments);
+    ASSERT_TRUE(WaitUntil([&] { return !tool.Running(); })) << "the command's copy runs on";
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(tool.handle.get(), &code);
+    EXPECT_EQ(code, exitCode) << support::Utf8(arguments);
+})
+
+STEP(StartWithCommand, (std::wstring arguments), {
+    w.StartApp(true, arguments);
+    ASSERT_TRUE(WaitUntil([&] {
+        w.main = FindWindowOf(w.app->id, nullptr, L"MWK III");
+        return w.main && IsWindowVisible(w.main);
+    })) << "the main window did not show";
 })
 
 STEP(SecondCopy, (), {
@@ -772,6 +790,9 @@ const std::wstring kClang =
 const std::wstring kLong = L"-gen gcc -O 2" + std::wstring(3000, L'x');
 const std::wstring kJose = L"-i C:\\Jos\u00e9";
 const std::wstring kJapanese = L"-d NAME=\u65e5\u672c";
+// The first line of the box that lists the commands.
+const std::string kCommands =
+    "MarlwickIII.exe takes one of these commands, which the copy that runs carries out:";
 const std::string kNoSelection =
     "No valid radio button has been selected. | MWK III | 0x2030 | 8 | MWK III shown";
 
@@ -919,6 +940,12 @@ const Flow kFlows[] = {
       Options({L"-gen gcc -O 2", L"-gen gcc -O 3", L"-gen clang -O 2", L"-gen gas", kJapanese}),
       Press(kApplyId), Stored(L"-exx -w all -fpmode fast -fpu sse " + kJapanese), SystemCommand(kKeepPresetMenuCommand),
       Shown({"'CompilerSwitches' is a preset already. | MWK III | 0x2030 | 8 | MWK III shown"})}},
+    {"CommandsFromTheIdesUserToolsAreCarriedOutByTheCopyThatRuns", {},
+     {Start(), Command(L"/apply 2", 0), Stored(kO3), Selected(1002), Command(L"-APPLY \"-gen gas\" /exx on", 0),
+      Stored(L"-exx -w all -fpmode fast -fpu sse -gen gas"), Command(L"/undo", 0), Stored(kO3), Command(L"/apply 2 /exx off", 1),
+      Command(L"/apply 9", 2), Command(L"/console maybe", 2), Stored(kO3), CloseApp(), StartWithCommand(L"/apply 3"),
+      Stored(L"-asm att -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
+      Shown({kCommands + " ... | MWK III | 0x2030 | 10 | none", kCommands + " ... | MWK III | 0x2030 | 10 | none"})}},
     {"TheIdesOwnSavesMoveNothingAndItsChangesMoveTheSelection",
      {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n-gen gcc -O 2 -i C:\\\xC5\x81ukasz\r\n",
       .ini = {.switches = L"-w all -fpmode fast -fpu sse -gen gcc -O 2 -i C:\\\u0141ukasz"}, .holdBoxes = true},

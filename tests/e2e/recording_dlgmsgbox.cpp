@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <sstream>
 #include <string>
 
@@ -74,8 +75,12 @@ extern "C" std::int32_t __stdcall DLGMSGBOX(HWND* owner, const wchar_t* text,
                                             const std::int32_t* colour) {
     char styleText[16];
     std::snprintf(styleText, sizeof styleText, "0x%X", static_cast<unsigned>(*style));
-    std::string line = support::Utf8(text) + " | " + support::Utf8(caption) + " | " + styleText +
-                       " | " + std::to_string(*size) + " | ";
+    // One line a box: a text of several lines is logged by its first.
+    const std::wstring_view firstLine =
+        std::wstring_view(text).substr(0, std::wcscspn(text, L"\n"));
+    std::string line =
+        support::Utf8(firstLine) + (firstLine.size() < std::wcslen(text) ? " ..." : "") + " | " +
+        support::Utf8(caption) + " | " + styleText + " | " + std::to_string(*size) + " | ";
     wchar_t ownerCaption[64] = {};
     GetWindowTextW(*owner, ownerCaption, 64);
     line += *owner ? support::Utf8(ownerCaption) + (IsWindowVisible(*owner) ? " shown" : " hidden")

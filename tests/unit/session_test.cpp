@@ -105,6 +105,54 @@ TEST(Session, ApplyWritesTheOptionShownChecked) {
         Message::NoPresetSelected);
 }
 
+// A User Tool's command is done as the clicks it stands for and answered by how that went.
+TEST(Session, ACommandIsCarriedOutAsItsClicksAndAnswered) {
+    const ToolchainsListed toolchains{L"C:\\TC\\Old\\fbc32.exe",
+                                      L"",
+                                      L"C:\\IDE",
+                                      L"C:\\TC",
+                                      {{L"New", true, false}, {L"Empty", false, false}}};
+    const std::wstring gas = std::wstring(kPrefix) + L"-gen gas";
+    // clang-format off
+    const struct { ToolCommand command; int shown; bool box; CommandAnswer answer; std::optional<std::wstring> written; } cases[] = {
+        {{.applyNumber = 2}, 1, false, CommandAnswer::Done, std::wstring(kPrefix) + L"-gen gcc"},
+        {{.applyText = L"-gen clang", .console = true}, 1, false, CommandAnswer::Done,
+         L"-asm att -s console -w all -fpmode fast -fpu sse -arch native -gen clang"},
+        {{.exx = true}, 2, false, CommandAnswer::Done, L"-exx -w all -fpmode fast -fpu sse -gen gcc"},
+        {{.applyNumber = 1}, 1, false, CommandAnswer::NothingToDo, gas},
+        {{.applyNumber = 4}, 1, false, CommandAnswer::WrongArguments, std::nullopt},
+        {{.applyNumber = 0}, 1, false, CommandAnswer::WrongArguments, std::nullopt},
+        {{.applyText = L"-gen fbc"}, 1, false, CommandAnswer::WrongArguments, std::nullopt},
+        {{.console = true}, 4, false, CommandAnswer::Refused, std::nullopt},
+        {{.applyNumber = 2}, 1, true, CommandAnswer::Refused, std::nullopt},
+        {{.undo = true}, 1, false, CommandAnswer::NothingToDo, std::nullopt},
+        {{.toolchain = L"New"}, 1, false, CommandAnswer::Done, L"C:\\TC\\New\\fbc32.exe"},
+        {{.toolchain = L"Empty"}, 1, false, CommandAnswer::WrongArguments, std::nullopt},
+        {{.toolchain = L"new"}, 1, false, CommandAnswer::Done, L"C:\\TC\\New\\fbc32.exe"},
+        {{.toolchain = L"Gone"}, 1, false, CommandAnswer::WrongArguments, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Session session(Latin1Trip, kPresets, FileStamp{});
+        session.On(Started{IniValues{gas, L"C:\\TC\\Old\\fbc32.exe", L""}});
+        Effects effects =
+            session.On(CommandGiven{c.command, c.shown, {}, c.box, std::nullopt, toolchains});
+        std::optional<std::wstring> written;
+        for (std::size_t i = 0; i < effects.size(); ++i)
+            if (const auto* write = std::get_if<effect::Write>(&effects[i])) {
+                written = write->values.front().value;
+                const Effects done = session.On(WriteDone{true, {gas}});
+                effects.insert(effects.end(), done.begin(), done.end());
+            }
+        const auto answer = std::find_if(effects.begin(), effects.end(), [](const Effect& e) {
+            return std::holds_alternative<effect::AnswerCommand>(e);
+        });
+        ASSERT_NE(answer, effects.end()) << &c - cases;
+        EXPECT_EQ(std::get<effect::AnswerCommand>(*answer).answer, c.answer) << &c - cases;
+        EXPECT_EQ(written, c.written) << &c - cases;
+    }
+}
+
 // Keep takes the value whole, so a character the IDE's code page lacks survives; each refusal
 // says why.
 TEST(Session, KeepAddsTheStoredValuesPresetOrSaysWhyNot) {

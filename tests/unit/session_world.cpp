@@ -159,6 +159,10 @@ class World {
             for (int i = 0; i < 40; ++i)
                 Tick();
             return;
+        case Happening::Command:
+            if (h.arg % 4 >= 2)
+                return WriteBack(h.arg % 4 == 2 ? Doing::Undo : Doing::Redo, true);
+            return Apply(h.arg);
         case Happening::KindCount:
             break;
         }
@@ -240,15 +244,69 @@ class World {
             .value_or(static_cast<int>(shownPresets_.size()) + 1);
     }
 
+    // A User Tool's command names a preset by number or by text, or none: it is done as the pick
+    // and Apply it stands for, and answered by how that went.
+    void Apply(std::uint8_t arg) {
+        const int count = static_cast<int>(shownPresets_.size());
+        ToolCommand command;
+        if (arg % 4 == 0)
+            command.applyNumber = arg / 4 % (count + 2);
+        else
+            command.applyText = Text(arg / 4);
+        const int option =
+            command.applyNumber
+                ? *command.applyNumber
+                : static_cast<int>(
+                      std::find(shownPresets_.begin(), shownPresets_.end(), *command.applyText) -
+                      shownPresets_.begin()) +
+                      1;
+        const int before = shownOption_;
+        const IniValues storedBefore = IdeReads(stored_);
+        Command(Doing::OwnWrite,
+                CommandGiven{command,
+                             shownOption_,
+                             {},
+                             false,
+                             iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_)),
+                             std::nullopt});
+        if (option < 1 || option > count)
+            return Expect(answer_ == CommandAnswer::WrongArguments && shownOption_ == before,
+                          "a command naming no preset did something");
+        kept_.reset();
+        pick_ = shownPresets_[static_cast<std::size_t>(option - 1)];
+        Expect(shownOption_ == option && answer_ == (iniHeld_ ? CommandAnswer::Refused
+                                                              : (IdeReads(stored_) != storedBefore
+                                                                     ? CommandAnswer::Done
+                                                                     : CommandAnswer::NothingToDo)),
+               "a command's preset was not applied and answered as it went");
+    }
+
     // An IDE change not yet seen at two ticks is seen now, unless the file cannot be read.
-    void WriteBack(Doing doing) {
+    void WriteBack(Doing doing, bool byCommand = false) {
         const bool switchesChanged = !iniHeld_ && outsideKeys_.contains(kSwitches);
         if (!iniHeld_)
             outsideKeys_.clear();
         const std::optional<IniValues> stored =
             iniHeld_ ? std::nullopt : std::optional(IdeReads(stored_));
         const int before = shownOption_;
-        Command(doing, HistoryPressed{doing == Doing::Undo ? Way::Back : Way::Forward, stored});
+        // Held, the file shows no change the IDE made since: the session's steps are what it has.
+        const bool empty =
+            iniHeld_ ? (doing == Doing::Undo ? session_.UndoDepth() : session_.RedoDepth()) == 0
+                     : (doing == Doing::Undo ? undo_ : redo_).empty();
+        const Way way = doing == Doing::Undo ? Way::Back : Way::Forward;
+        if (byCommand)
+            Command(doing, CommandGiven{{.undo = way == Way::Back, .redo = way == Way::Forward},
+                                        shownOption_,
+                                        {},
+                                        false,
+                                        stored,
+                                        std::nullopt});
+        else
+            Command(doing, HistoryPressed{way, stored});
+        Expect(!byCommand || answer_ == (empty      ? CommandAnswer::NothingToDo
+                                         : iniHeld_ ? CommandAnswer::Refused
+                                                    : CommandAnswer::Done),
+               "an undo or redo command was answered as it did not go");
         const bool moves = switchesChanged || (written_ && wroteSwitches_);
         if (moves) {
             pick_.reset();
@@ -472,6 +530,8 @@ class World {
     void Perform(const effect::ShowHistory& history) {
         shownHistory_ = {history.canUndo, history.canRedo};
     }
+    void Perform(const effect::SetTicks&) {}
+    void Perform(const effect::AnswerCommand& answer) { answer_ = answer.answer; }
     void Perform(const effect::Beep&) {
         const Steps& steps = doing_ == Doing::Redo ? redo_ : undo_;
         Expect(doing_ == Doing::OwnWrite || steps.empty(),
@@ -512,6 +572,7 @@ class World {
     std::optional<std::wstring> editText_;
     std::pair<std::size_t, std::size_t> depthUnderBox_; // undo and redo steps when it closed
     std::uint8_t toolchainArg_ = 0;                     // the item picked from the menu
+    std::optional<CommandAnswer> answer_;
     std::optional<Shown> rebuiltFrom_; // what showed before a rebuild, checked at its Select
     std::size_t step_ = 0;
     std::string failure_;
@@ -521,7 +582,7 @@ class World {
 
 const char* const kNames[] = {"Tick", "HalfWritten", "Pick",      "Apply", "Edit",      "Clear",
                               "Undo", "Redo",        "Toolchain", "Keep",  "IdeStores", "Rewrite",
-                              "Hold", "Minimise",    "Held",      "Wait"};
+                              "Hold", "Minimise",    "Held",      "Wait",  "Command"};
 
 } // namespace
 

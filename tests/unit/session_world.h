@@ -28,6 +28,7 @@ struct Happening {
         Minimise,  // or restore
         Held,      // WinFBE.ini is held (neither read nor written), or free again; first: at start
         Wait,      // five seconds pass
+        Command,   // arg: a User Tool's command, a preset by number or text, undo or redo
         KindCount
     };
     Kind kind;

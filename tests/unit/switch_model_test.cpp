@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "commands.h"
 #include "host_watch.h"
 #include "position_record.h"
 #include "preset_file.h"
@@ -187,6 +188,37 @@ TEST(PresetFile, ItemRules) {
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ReadTexts(c.file), c.texts) << c.rule;
+}
+
+// What a User Tool's arguments ask for; none for every kind of wrong argument.
+TEST(ToolCommands, TheArgumentsGiveOneCommandOrNone) {
+    using Args = std::vector<std::wstring>;
+    // clang-format off
+    const struct { Args args; std::optional<ToolCommand> command; } cases[] = {
+        {{L"/apply", L"3"}, ToolCommand{.applyNumber = 3}},
+        {{L"-APPLY", L"-gen gcc -O 2"}, ToolCommand{.applyText = L"-gen gcc -O 2"}},
+        {{L"/Console", L"ON", L"/exx", L"off", L"/apply", L"12"}, ToolCommand{.applyNumber = 12, .console = true, .exx = false}},
+        {{L"/exx", L"on"}, ToolCommand{.exx = true}},
+        {{L"/apply", L"99999999999"}, ToolCommand{.applyNumber = 1000}},
+        {{L"/undo"}, ToolCommand{.undo = true}},
+        {{L"-Redo"}, ToolCommand{.redo = true}},
+        {{L"/toolchain", L"FreeBASIC-1.10.1"}, ToolCommand{.toolchain = L"FreeBASIC-1.10.1"}},
+        {{}, std::nullopt},
+        {{L"/help"}, std::nullopt},
+        {{L"apply", L"3"}, std::nullopt},
+        {{L"/apply"}, std::nullopt},
+        {{L"/apply", L"1", L"/apply", L"2"}, std::nullopt},
+        {{L"/console", L"yes"}, std::nullopt},
+        {{L"/console", L"on", L"/console", L"off"}, std::nullopt},
+        {{L"/undo", L"/redo"}, std::nullopt},
+        {{L"/undo", L"/apply", L"1"}, std::nullopt},
+        {{L"/toolchain", L"X", L"/console", L"on"}, std::nullopt},
+        {{L"/toolchain"}, std::nullopt},
+        {{L"/"}, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseToolCommand(c.args), c.command) << ::testing::PrintToString(c.args);
 }
 
 // A double-byte code page whose two bytes for a character beyond ASCII can be read as UTF-8.
