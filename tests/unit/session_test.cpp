@@ -151,6 +151,12 @@ TEST(Session, ACommandIsCarriedOutAsItsClicksAndAnswered) {
         EXPECT_EQ(std::get<effect::AnswerCommand>(*answer).answer, c.answer) << &c - cases;
         EXPECT_EQ(written, c.written) << &c - cases;
     }
+    // A failed write is answered before its box, which would keep the User Tool waiting.
+    Session session(Latin1Trip, kPresets, FileStamp{});
+    session.On(CommandGiven{{.applyNumber = 2}, 1, {}, false, std::nullopt, std::nullopt});
+    const Effects failed = session.On(WriteDone{false, {}});
+    EXPECT_TRUE(std::holds_alternative<effect::AnswerCommand>(failed.front()) &&
+                std::holds_alternative<effect::ShowMessage>(failed[1]));
 }
 
 // Keep takes the value whole, so a character the IDE's code page lacks survives; each refusal
