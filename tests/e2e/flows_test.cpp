@@ -852,7 +852,7 @@ const Flow kFlows[] = {
       EditOpen(), EditLeave(Leave::Ok, L""), Settled(), Stored(kClang),
       Shown({"No preset match. | MWK | 0x2030 | 8 | MWK III hidden"})}},
     {"AWinFbeIniThatCannotBeWrittenIsReportedAndLeftAlone", {},
-     {Start(), Click(1002), Press(kApplyId), Lock(true), Front(&World::main), Typed('Z', true),
+     {Start(), Click(1002), Press(kApplyId), Lock(true), Front(&World::main), Typed('Z', true), BoxesAsked(1),
       Ticks(true, false), Press(kApplyId), File(L"ConsoleIII.dat", ""), EditOpen(),
       EditLeave(Leave::Ok, L"-typed"), Click(1002), Press(kClearId), Lock(false),
       Shown({Error(4), Error(1), Error(2), Error(3)}), Stored(kO3)}},
