@@ -273,7 +273,9 @@ class World {
             return Expect(answer_ == CommandAnswer::WrongArguments && shownOption_ == before,
                           "a command naming no preset did something");
         kept_.reset();
-        pick_ = shownPresets_[static_cast<std::size_t>(option - 1)];
+        pick_.reset();
+        if (!outsideKeys_.contains(kSwitches))
+            pick_ = shownPresets_[static_cast<std::size_t>(option - 1)];
         Expect(shownOption_ == option && answer_ == (iniHeld_ ? CommandAnswer::Refused
                                                               : (IdeReads(stored_) != storedBefore
                                                                      ? CommandAnswer::Done
