@@ -276,15 +276,14 @@ Effects Session::CarryOut(const CommandGiven& event) {
         return effects;
     }
     if (command.toolchain) {
-        const std::vector<ToolchainItem> items =
-            ToolchainMenuItems(event.toolchains->folders, event.toolchains->stored32,
-                               event.toolchains->toolchainsFolder, event.toolchains->ideFolder);
-        const auto named = std::find_if(items.begin(), items.end(), [&](const ToolchainItem& item) {
-            return item.folder.hasFbc32 && SameFolderName(item.folder.name, *command.toolchain);
-        });
-        if (named == items.end())
+        const ToolchainsListed& listed = event.toolchains.value_or(ToolchainsListed{});
+        const auto named = std::find_if(
+            listed.folders.begin(), listed.folders.end(), [&](const ToolchainFolder& folder) {
+                return folder.hasFbc32 && SameFolderName(folder.name, *command.toolchain);
+            });
+        if (named == listed.folders.end())
             return answer(CommandAnswer::WrongArguments);
-        return PickToolchain(*event.toolchains, named->folder);
+        return PickToolchain(listed, *named);
     }
     int option = event.shownOption;
     if (command.applyNumber)
