@@ -234,6 +234,10 @@ const wchar_t* KeyName(IniKey key) {
 
 // Each narrow byte needs at most two units, so this many units always fill the 511 bytes.
 IniValues ReadStoredValues(const DynamicWideString& iniPath) {
+    // The profile functions may keep the file as they last read it, and know a change by its time
+    // stamp alone, which a save within one step of the clock leaves as it was: read it afresh.
+    if (!iniPath.view().empty())
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, iniPath.data());
     IniValues values;
     for (std::size_t key = 0; key < kIniKeyCount; ++key)
         values[key] =
@@ -243,18 +247,35 @@ IniValues ReadStoredValues(const DynamicWideString& iniPath) {
     return values;
 }
 
+// A save of the whole file (the IDE's) truncates it first: a read in between finds it empty, and
+// one across the write sees its stamp move. Such a save takes microseconds, so it is waited out.
+template <typename Read>
+auto ReadWhileStill(const DynamicWideString& path, Read read) -> std::optional<decltype(read())> {
+    constexpr int kAttempts = 20;
+    constexpr DWORD kPauseMs = 5;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (HeldByAnother(path))
+            return std::nullopt;
+        const std::optional<FileStamp> before = FileStampOf(path);
+        if (!before || !MayBeHalfWritten(*before, FileTimeNow())) {
+            auto values = read();
+            if (FileStampOf(path) == before)
+                return values;
+        }
+        Sleep(kPauseMs);
+    }
+    return std::nullopt;
+}
+
 std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath) {
-    if (HeldByAnother(iniPath))
-        return std::nullopt;
-    return ReadStoredValues(iniPath);
+    return ReadWhileStill(iniPath, [&] { return ReadStoredValues(iniPath); });
 }
 
 std::optional<StoredNow> ReadStoredNow(const DynamicWideString& iniPath) {
-    std::optional<IniValues> read = ReadStoredValuesNow(iniPath);
-    if (!read)
-        return std::nullopt;
-    return StoredNow{std::move(*read),
-                     ReadCompilerIniValueWide(iniPath, KeyName(IniKey::CompilerSwitches))};
+    return ReadWhileStill(iniPath, [&] {
+        return StoredNow{ReadStoredValues(iniPath),
+                         ReadCompilerIniValueWide(iniPath, KeyName(IniKey::CompilerSwitches))};
+    });
 }
 
 std::wstring CodePageTripOf(std::wstring_view value, std::size_t maxBytes) {
@@ -290,8 +311,9 @@ void RefreshWinFbeIni(const DynamicWideString& iniPath, std::uint64_t now,
     reading.current = stamp == reading.stamp;
     if (stamp && reading.current && IsSettled(*stamp, now))
         return;
-    // Held, the file cannot be read; written within its stamp's step, it may have changed unseen.
-    if (HeldByAnother(iniPath)) {
+    // Held or half written, the file cannot be read; written within its stamp's step, it may have
+    // changed unseen.
+    if (HeldByAnother(iniPath) || (stamp && MayBeHalfWritten(*stamp, now))) {
         reading.current = reading.current && stamp && IsSettled(*stamp, now);
         return;
     }

@@ -56,7 +56,7 @@ const wchar_t* KeyName(IniKey key);
 // when missing.
 IniValues ReadStoredValues(const DynamicWideString& iniPath);
 // The same, or none while another program holds the file, which the profile functions would read
-// as empty.
+// as empty, or is still saving it whole again after a short wait.
 std::optional<IniValues> ReadStoredValuesNow(const DynamicWideString& iniPath);
 // The same with CompilerSwitches whole, as the profile functions give it back.
 std::optional<StoredNow> ReadStoredNow(const DynamicWideString& iniPath);

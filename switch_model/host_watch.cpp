@@ -39,3 +39,7 @@ bool IsSettled(const FileStamp& stamp, std::uint64_t now) {
     constexpr std::uint64_t kSettledAfter = 4ULL * 10'000'000ULL; // 4 s: two FAT time steps
     return now >= stamp.lastWrite && now - stamp.lastWrite >= kSettledAfter;
 }
+
+bool MayBeHalfWritten(const FileStamp& stamp, std::uint64_t now) {
+    return stamp.size == 0 && !IsSettled(stamp, now);
+}

@@ -60,3 +60,8 @@ struct FileStamp {
 // (FAT keeps 2 s) can show two writes in a row with the same stamp, so a file written lately must
 // be read again even when its stamp has not changed. A stamp in the future never settles.
 bool IsSettled(const FileStamp& stamp, std::uint64_t now);
+
+// True while a file may lie between the truncation and the write of a program saving it whole
+// again, as the IDE saves its settings: empty, and written lately. What it gives then is not what
+// it will hold.
+bool MayBeHalfWritten(const FileStamp& stamp, std::uint64_t now);

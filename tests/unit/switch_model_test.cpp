@@ -120,6 +120,16 @@ TEST(HostWatch, OneTicksDecision) {
     }
 }
 
+// The IDE saves its settings whole again, truncating first; a file left empty for good settles.
+TEST(HostWatch, AFileIsHalfWrittenWhileEmptyAndWrittenLately) {
+    constexpr std::uint64_t kSecond = 10'000'000;
+    const std::uint64_t now = 1000 * kSecond;
+    EXPECT_TRUE(MayBeHalfWritten({now, 0}, now));
+    EXPECT_TRUE(MayBeHalfWritten({now - 3 * kSecond, 0}, now));
+    EXPECT_FALSE(MayBeHalfWritten({now - 5 * kSecond, 0}, now));
+    EXPECT_FALSE(MayBeHalfWritten({now, 1}, now));
+}
+
 // Feeds the file in pieces of one byte, so that every rule also holds across piece ends; the
 // ANSI code page is Latin-1 here.
 Texts ReadTexts(std::string_view file) {

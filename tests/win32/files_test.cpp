@@ -150,15 +150,19 @@ TEST(WinFbeIni, WhatApplyAndEditWriteIsWhatTheNextReadFinds) {
         << "wrote without a path";
 }
 
-// Another program may hold WinFBE.ini (a scanner right after a write): the values read before
-// stand, and count as what the file holds only while it has not changed since.
+// Another program may hold WinFBE.ini (a scanner right after a write), or the IDE may have
+// truncated it to save it whole again: the values read before stand, and count as what the file
+// holds only while it has not changed since. An empty file is read as empty once it settles.
 TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
     const support::ScratchFolder scratch;
     const path file = scratch.Root() / L"WinFBE.ini";
+    const auto backdate = [&] {
+        support::Backdate(UniqueFile(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr))
+                              .get());
+    };
     support::WriteBytes(file, support::IdeShapedIni(kKeys));
-    support::Backdate(UniqueFile(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                             OPEN_EXISTING, 0, nullptr))
-                          .get());
+    backdate();
     const DynamicWideString ini(file.wstring());
     WinFbeIniReading reading;
     const auto refresh = [&](bool held) {
@@ -173,6 +177,27 @@ TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
     ASSERT_TRUE(WriteIniValue(ini, IniKey::CompilerSwitches, L"-gen gcc"));
     EXPECT_EQ(refresh(true), std::pair(std::wstring(L"-gen gas"), false)) << "changed, held";
     EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gcc"), true)) << "free again";
+    support::WriteBytes(file, "");
+    EXPECT_EQ(refresh(false), std::pair(std::wstring(L"-gen gcc"), false)) << "truncated";
+    EXPECT_FALSE(ReadStoredValuesNow(ini)) << "truncated";
+    backdate();
+    EXPECT_EQ(refresh(false), std::pair(std::wstring(), true)) << "empty";
+    EXPECT_EQ(ReadStoredValuesNow(ini).value_or(IniValues{L"unread"})[0], L"") << "empty";
+
+    support::WriteBytes(file, support::IdeShapedIni(kKeys));
+    backdate();
+    EXPECT_EQ(ReadStoredValuesNow(ini).value_or(IniValues{})[0], L"-gen gas");
+    FILETIME stamp{};
+    GetFileTime(UniqueFile(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr))
+                    .get(),
+                nullptr, nullptr, &stamp);
+    support::WriteBytes(file, support::IdeShapedIni({.switches = L"-gen gcc"}));
+    SetFileTime(UniqueFile(CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                       OPEN_EXISTING, 0, nullptr))
+                    .get(),
+                nullptr, nullptr, &stamp);
+    EXPECT_EQ(ReadStoredValuesNow(ini).value_or(IniValues{})[0], L"-gen gcc") << "same stamp";
 }
 
 } // namespace
