@@ -393,15 +393,22 @@ STEP(Lock, (bool locked), {
                : INVALID_HANDLE_VALUE);
 })
 
-// Writes MarlwickIII.ini as an editor would, or deletes it; held, the file, written minutes ago,
-// stays open without sharing until Lock(false), as a sync client holds a file.
+// Writes MarlwickIII.ini as an editor would, letting the running program read it meanwhile, or
+// deletes it; held, the file, written minutes ago, stays open without sharing until Lock(false),
+// as a sync client holds a file.
 STEP(Presets, (Bytes bytes, bool held = false), {
     const path file = w.Tools(L"MarlwickIII.ini");
     if (!bytes) {
         ASSERT_TRUE(DeleteFileW(file.c_str()));
         return;
     }
-    UniqueFile open(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, 0));
+    // Unshared, the file opens only between the running program's reads.
+    UniqueFile open;
+    ASSERT_TRUE(support::WaitUntil([&] {
+        open = UniqueFile(CreateFileW(file.c_str(), GENERIC_WRITE, held ? 0 : FILE_SHARE_READ,
+                                      nullptr, CREATE_ALWAYS, 0, 0));
+        return static_cast<bool>(open);
+    }));
     DWORD written = 0;
     ASSERT_TRUE(
         WriteFile(open.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr));
