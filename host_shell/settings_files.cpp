@@ -14,6 +14,9 @@
 namespace {
 
 constexpr wchar_t kCompilerSection[] = L"Compiler";
+// Another program's brief hold on a file (a save, a scanner's look) is waited out this long.
+constexpr int kBriefWaitAttempts = 50;
+constexpr DWORD kBriefWaitPauseMs = 10;
 
 // While another program holds a file open without sharing, the profile functions read every
 // value of it as empty.
@@ -99,6 +102,19 @@ bool WriteWholeFile(const DynamicWideString& path, std::string_view bytes, DWORD
            written == bytes.size();
 }
 
+// A file that a reader has open without sharing its deletion cannot be replaced until it lets go.
+bool PutInPlace(const DynamicWideString& from, const DynamicWideString& to) {
+    for (int attempt = 0; attempt < kBriefWaitAttempts; ++attempt) {
+        if (MoveFileExW(from.data(), to.data(), MOVEFILE_REPLACE_EXISTING))
+            return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)
+            return false;
+        Sleep(kBriefWaitPauseMs);
+    }
+    return false;
+}
+
 } // namespace
 
 // Written beside it and then put in its place, so that a failure leaves the file as it was.
@@ -113,8 +129,7 @@ AppendOutcome AppendPresetToFile(const DynamicWideString& programFolder, std::ws
         return AppendOutcome::NotCarried;
     DynamicWideString next = path;
     next.AppendText(L".new");
-    const bool replaced = WriteWholeFile(next, *appended, CREATE_ALWAYS) &&
-                          MoveFileExW(next.data(), path.data(), MOVEFILE_REPLACE_EXISTING);
+    const bool replaced = WriteWholeFile(next, *appended, CREATE_ALWAYS) && PutInPlace(next, path);
     if (!replaced)
         DeleteFileW(next.data());
     return replaced ? AppendOutcome::Appended : AppendOutcome::NotWritten;
@@ -251,9 +266,7 @@ IniValues ReadStoredValues(const DynamicWideString& iniPath) {
 // one across the write sees its stamp move. Such a save takes microseconds, so it is waited out.
 template <typename Read>
 auto ReadWhileStill(const DynamicWideString& path, Read read) -> std::optional<decltype(read())> {
-    constexpr int kAttempts = 20;
-    constexpr DWORD kPauseMs = 5;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kBriefWaitAttempts; ++attempt) {
         if (HeldByAnother(path))
             return std::nullopt;
         const std::optional<FileStamp> before = FileStampOf(path);
@@ -262,7 +275,7 @@ auto ReadWhileStill(const DynamicWideString& path, Read read) -> std::optional<d
             if (FileStampOf(path) == before)
                 return values;
         }
-        Sleep(kPauseMs);
+        Sleep(kBriefWaitPauseMs);
     }
     return std::nullopt;
 }

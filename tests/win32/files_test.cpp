@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <random>
+#include <thread>
 
 #include "effect_runner.h"
 #include "handles.h"
@@ -198,6 +199,26 @@ TEST(WinFbeIni, AHeldFileKeepsWhatWasReadAndSaysWhetherItStillHoldsIt) {
                     .get(),
                 nullptr, nullptr, &stamp);
     EXPECT_EQ(ReadStoredValuesNow(ini).value_or(IniValues{})[0], L"-gen gcc") << "same stamp";
+}
+
+// A reader may have the preset file open (without sharing its deletion) as Keep puts the longer
+// file in its place: Keep waits until it lets go.
+TEST(PresetFileOnDisk, AKeptPresetTakesItsPlaceOnceAReaderLetsGo) {
+    const support::ScratchFolder scratch;
+    const path file = scratch.Root() / L"MarlwickIII.ini";
+    support::WriteBytes(file, "-gen gas\r\n");
+    UniqueFile reader(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    // Lets go once Keep has written the file beside it and waits to put it in place.
+    std::thread letGo([&] {
+        support::WaitUntil([&] { return std::filesystem::exists(path(file) += L".new"); });
+        reader = UniqueFile();
+    });
+    const AppendOutcome outcome =
+        AppendPresetToFile(DynamicWideString(scratch.Root().wstring()), L"-gen gcc");
+    letGo.join();
+    EXPECT_EQ(outcome, AppendOutcome::Appended);
+    EXPECT_EQ(support::ReadBytes(file), std::optional<std::string>("-gen gas\r\n-gen gcc\r\n"));
 }
 
 } // namespace
