@@ -384,13 +384,19 @@ STEP(File, (const wchar_t* name, Bytes bytes), {
         "the file holds", [&] { return support::ReadBytes(w.Tools(name)); }, bytes);
 })
 
-// Another program holds WinFBE.ini open without sharing; Lock(false) frees every file held.
+// Another program holds WinFBE.ini open without sharing, which it can open only between the
+// running program's reads; Lock(false) frees every file held.
 STEP(Lock, (bool locked), {
-    if (!locked)
+    if (!locked) {
         w.presetLock.reset();
-    w.iniLock.reset(
-        locked ? CreateFileW(w.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-               : INVALID_HANDLE_VALUE);
+        w.iniLock.reset();
+        return;
+    }
+    ASSERT_TRUE(support::WaitUntil([&] {
+        w.iniLock.reset(
+            CreateFileW(w.Ini().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        return static_cast<bool>(w.iniLock);
+    })) << "WinFBE.ini could not be held";
 })
 
 // Writes MarlwickIII.ini as an editor would, letting the running program read it meanwhile, or
