@@ -179,7 +179,7 @@ LRESULT MainWindow::OnMessage(HWND main, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void MainWindow::OnTimer() {
-    Feed(ObserveTick(winFbeIniPath_, programFolder_, ini_, window_.hWindow, messageBoxOpen_));
+    Feed(ObserveTick(winFbeIniPath_, programFolder_, tick_, window_.hWindow, messageBoxOpen_));
 }
 
 void MainWindow::OnCommand(int id, int code) {

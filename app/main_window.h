@@ -8,6 +8,7 @@
 #include <string>
 
 #include "effect_runner.h"
+#include "host_ide.h"
 #include "layout.h"
 #include "screen_geometry.h"
 #include "session.h"
@@ -74,7 +75,7 @@ class MainWindow {
     std::optional<Session> session_;
     std::optional<EffectRunner<MainWindow>> runner_;
     int optionCount_ = 0; // the options shown, "No preset used" included
-    WinFbeIniReading ini_;
+    TickMemory tick_;
     ScreenPoint start_;        // as read at start-up, compared on close
     ScreenPoint lastRestored_; // where the window last stood while not minimised
     HWND statusBar_ = nullptr;

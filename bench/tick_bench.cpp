@@ -96,13 +96,13 @@ int wmain(int argc, wchar_t** argv) {
 
     const DynamicWideString ini(iniPath);
     const DynamicWideString programFolder(folder);
-    WinFbeIniReading reading;
+    TickMemory memory;
     Session session(CodePageTripOf, ReadPresetTexts(programFolder), PresetFileStamp(programFolder));
     session.On(Started{ReadStoredValues(ini)});
     std::wstring status;
     const auto tick = [&] {
         for (const Effect& effect :
-             session.On(ObserveTick(ini, programFolder, reading, main, false)))
+             session.On(ObserveTick(ini, programFolder, memory, main, false)))
             if (const auto* text = std::get_if<effect::ShowStatus>(&effect)) {
                 status = text->text;
                 SendMessageW(statusBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(status.c_str()));

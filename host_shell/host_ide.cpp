@@ -73,24 +73,43 @@ class FineTimerResolution {
     Period end_;
 };
 
+struct HostSeen {
+    HWND window = nullptr;
+    bool minimised = false;
+};
+
+// Under Wine every question asked of another program's window is a round trip to the
+// wineserver, the most of an idle tick: the window found before is asked only for its style,
+// which also says whether it is still there, and the IDE is looked for again only once it is gone.
+HostSeen SeeHost(HWND& known) {
+    if (known) {
+        SetLastError(ERROR_SUCCESS);
+        const LONG style = GetWindowLongW(known, GWL_STYLE);
+        if (style != 0 || GetLastError() == ERROR_SUCCESS)
+            return {known, (style & WS_MINIMIZE) != 0};
+    }
+    known = FindHostWindow();
+    return {known, known != nullptr && IsIconic(known)};
+}
+
 } // namespace
 
 Ticked ObserveTick(const DynamicWideString& iniPath, const DynamicWideString& programFolder,
-                   WinFbeIniReading& ini, HWND mainWindow, bool messageBoxOpen) {
+                   TickMemory& memory, HWND mainWindow, bool messageBoxOpen) {
     const std::uint64_t now = FileTimeNow();
-    RefreshWinFbeIni(iniPath, now, ini);
-    const HWND host = FindHostWindow();
+    RefreshWinFbeIni(iniPath, now, memory.ini);
+    const HostSeen host = SeeHost(memory.host);
     const HWND foreground = GetForegroundWindow();
     // Values read before the file changed are not what it holds now.
-    return {.ini = ini.values,
-            .iniCurrent = ini.stamp && ini.current,
+    return {.ini = memory.ini.values,
+            .iniCurrent = memory.ini.stamp && memory.ini.current,
             .presetFile = PresetFileStamp(programFolder),
             .now = now,
-            .host = {.hostFound = host != nullptr,
-                     .hostMinimized = host != nullptr && IsIconic(host),
+            .host = {.hostFound = host.window != nullptr,
+                     .hostMinimized = host.minimised,
                      .messageBoxOpen = messageBoxOpen,
-                     .hostOrSelfInFront =
-                         foreground != nullptr && (foreground == host || foreground == mainWindow)},
+                     .hostOrSelfInFront = foreground != nullptr &&
+                                          (foreground == host.window || foreground == mainWindow)},
             // A task-modal box disables the main window, whether or not it raised the flag.
             .mainDisabled = !IsWindowEnabled(mainWindow),
             .minimised = IsIconic(mainWindow) != FALSE};

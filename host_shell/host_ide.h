@@ -9,10 +9,16 @@
 
 inline constexpr wchar_t kHostWindowClass[] = L"WinFBE_Class";
 
+// What a tick keeps for the next: WinFBE.ini as last read, and the IDE's window as last found.
+struct TickMemory {
+    WinFbeIniReading ini;
+    HWND host = nullptr;
+};
+
 // What one tick sees: WinFBE.ini (read again only when it may have changed), the preset file's
 // stamp, the IDE's window and the main window beside it.
 Ticked ObserveTick(const DynamicWideString& iniPath, const DynamicWideString& programFolder,
-                   WinFbeIniReading& ini, HWND mainWindow, bool messageBoxOpen);
+                   TickMemory& memory, HWND mainWindow, bool messageBoxOpen);
 
 void OpenHostBuildConfigurations();
 void OpenHostCompilerSetup();

@@ -961,13 +961,12 @@ const Flow kFlows[] = {
       Shown({Error(1), kCommands + " ... | MWK III | 0x2030 | 10 | none", kCommands + " ... | MWK III | 0x2030 | 10 | none"})}},
     {"TheIdesOwnSavesMoveNothingAndItsChangesMoveTheSelection",
      {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n-gen gcc -O 2 -i C:\\\xC5\x81ukasz\r\n",
-      .ini = {.switches = L"-w all -fpmode fast -fpu sse -gen gcc -O 2 -i C:\\\u0141ukasz"}, .holdBoxes = true},
+      .ini = {.switches = L"-w all -fpmode fast -fpu sse -gen gcc -O 2 -i C:\\\u0141ukasz"}},
      {Start(), Selected(1005), Click(1003), IdeSaves(), IdeSaves(L"CompilerBuild", L"2"), Settled(), Selected(1003),
       Click(1002), Press(kApplyId), IdeSaves(L"CompilerBuild", L"3"), Settled(), Front(&World::main), Typed('Z', true),
       Stored(L"-w all -fpmode fast -fpu sse -gen gcc -O 2 -i C:\\\u0141ukasz"), Typed('Y', true), Stored(kO3),
       IdeSaves(L"CompilerSwitches", L"-exx -w all -fpmode fast -fpu sse -gen gas"), Selected(1004),
-      Lock(true), Post(kClearId), BoxesAsked(1), Lock(false), IdeSaves(L"CompilerSwitches", kStored), Settled(), Selected(1004),
-      ReleaseBoxes(), Selected(1001), Shown({Error(3)})}},
+      IdeSaves(L"CompilerSwitches", kStored), Selected(1001), Shown({})}},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 // The file layer on real Win32 under Wine: the IDE's WinFBE.ini written and read through the
-// profile functions, and the session recognising its own writes in what comes back.
+// profile functions, the session recognising its own writes in what comes back, and what a tick
+// sees of the main window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include "effect_runner.h"
 #include "handles.h"
+#include "host_ide.h"
 #include "ide_settings.h"
 #include "presets.h"
 #include "session.h"
@@ -219,6 +221,44 @@ TEST(PresetFileOnDisk, AKeptPresetTakesItsPlaceOnceAReaderLetsGo) {
     letGo.join();
     EXPECT_EQ(outcome, AppendOutcome::Appended);
     EXPECT_EQ(support::ReadBytes(file), std::optional<std::string>("-gen gas\r\n-gen gcc\r\n"));
+}
+
+HWND MakeWindow(const wchar_t* className) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, className, className, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                           100, nullptr, nullptr, nullptr, nullptr);
+}
+
+// The IDE's window as it comes, is minimised, goes and comes again; and the main window, which a
+// task-modal box disables whether or not it raised the program's flag.
+TEST(Tick, SeesTheIdesWindowAndTheMainWindowAsTheyStand) {
+    const support::ScratchFolder scratch;
+    const DynamicWideString folder(scratch.Root().wstring()),
+        ini((scratch.Root() / L"WinFBE.ini").wstring());
+    TickMemory memory;
+    const HWND main = MakeWindow(L"MainOfTheTest");
+    const auto tick = [&] { return ObserveTick(ini, folder, memory, main, false); };
+    EXPECT_FALSE(tick().host.hostFound) << "no IDE yet";
+    HWND ide = MakeWindow(kHostWindowClass);
+    EXPECT_TRUE(tick().host.hostFound && !tick().host.hostMinimized) << "the IDE came";
+    ShowWindow(ide, SW_MINIMIZE);
+    EXPECT_TRUE(tick().host.hostMinimized) << "minimised";
+    DestroyWindow(ide);
+    EXPECT_FALSE(tick().host.hostFound) << "the IDE went";
+    ide = MakeWindow(kHostWindowClass);
+    EXPECT_TRUE(tick().host.hostFound) << "came again";
+    DestroyWindow(ide);
+    for (const bool enabled : {true, false})
+        for (const bool minimised : {false, true}) {
+            EnableWindow(main, enabled);
+            ShowWindow(main, minimised ? SW_MINIMIZE : SW_RESTORE);
+            EXPECT_EQ(std::pair(tick().mainDisabled, tick().minimised),
+                      std::pair(!enabled, minimised));
+        }
+    DestroyWindow(main);
 }
 
 } // namespace
