@@ -201,20 +201,24 @@ void Eventually(const char* what, Get get, const Want& want) {
 
 // ---- Starting and ending ----
 
-STEP(Start, (), {
-    w.StartApp();
+// With arguments, as a User Tool of the IDE starts it when no copy runs.
+STEP(Start, (std::wstring arguments = L""), {
+    w.StartApp(true, arguments);
     ASSERT_TRUE(WaitUntil([&] {
         w.main = FindWindowOf(w.app->id, nullptr, L"MWK III");
         return w.main && IsWindowVisible(w.main);
     })) << "the main window did not show";
 })
 
-STEP(Ended, (), {
-    ASSERT_TRUE(WaitUntil([&] { return !w.app->Running(); })) << "the program runs on";
+// The copy's exit code once it has ended, or STILL_ACTIVE when it runs on.
+DWORD ExitCodeOnceEnded(const Process& copy) {
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(w.app->handle.get(), &code);
-    EXPECT_EQ(code, 0u) << "exit code";
-})
+    if (WaitUntil([&] { return !copy.Running(); }))
+        GetExitCodeProcess(copy.handle.get(), &code);
+    return code;
+}
+
+STEP(Ended, (), { EXPECT_EQ(ExitCodeOnceEnded(*w.app), 0u) << "the program runs on, or failed"; })
 
 // Started, with the IDE or without, and ending by itself.
 STEP(EndsByItself, (bool withIde = true), {
@@ -234,26 +238,15 @@ STEP(CloseApp, (), {
 })
 
 // A User Tool of the IDE runs the program with a command while the program runs: the second copy
-// ends with the running copy's answer. With start, no copy runs and this one starts.
+// ends with the running copy's answer.
 STEP(Command, (std::wstring arguments, DWORD exitCode), {
-    const Process& tool = w.Start(w.Tools(L"MarlwickIII.exe"), arguments);
-    ASSERT_TRUE(WaitUntil([&] { return !tool.Running(); })) << "the command's copy runs on";
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(tool.handle.get(), &code);
-    EXPECT_EQ(code, exitCode) << support::Utf8(arguments);
-})
-
-STEP(StartWithCommand, (std::wstring arguments), {
-    w.StartApp(true, arguments);
-    ASSERT_TRUE(WaitUntil([&] {
-        w.main = FindWindowOf(w.app->id, nullptr, L"MWK III");
-        return w.main && IsWindowVisible(w.main);
-    })) << "the main window did not show";
+    EXPECT_EQ(ExitCodeOnceEnded(w.Start(w.Tools(L"MarlwickIII.exe"), arguments)), exitCode)
+        << support::Utf8(arguments);
 })
 
 STEP(SecondCopy, (), {
-    const Process& second = w.Start(w.Tools(L"MarlwickIII.exe"), L"");
-    ASSERT_TRUE(WaitUntil([&] { return !second.Running(); })) << "the second copy runs on";
+    ASSERT_NE(ExitCodeOnceEnded(w.Start(w.Tools(L"MarlwickIII.exe"), L"")), STILL_ACTIVE)
+        << "the second copy runs on";
     EXPECT_TRUE(w.app->Running()) << "the first copy ended";
 })
 
@@ -829,14 +822,6 @@ std::string Lines(const std::vector<std::wstring>& presets) {
     return file;
 }
 
-// The text as Notepad saves it in UTF-16 with its byte-order mark.
-std::string Utf16(std::wstring_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t unit : text)
-        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return bytes;
-}
-
 // clang-format off
 const Flow kFlows[] = {
     {"StartupSelectsTheStoredPresetAndApplyWritesTheTicksAndMarkersASecondCopyTouchesNothing",
@@ -915,7 +900,7 @@ const Flow kFlows[] = {
       At(POINT{60, 20}), Selected(1002), LooksRight(22, 8, 2), Shown({})}},
     {"PresetFilesAsEditorsSaveThemFollowedOnceFree", {.presets = "-gen gcc -O 2\r\n-i C:\\Jos\xC3\xA9\r\n"},
      {Presets("-gen gas\r\n", true), Lock(true), Start(), Options({}), Lock(false), Options({L"-gen gas"}),
-      Presets(Utf16(L"-gen gcc -O 2\r\n" + kJose + L"\r\n")), Options({L"-gen gcc -O 2", kJose}),
+      Presets(support::Utf16(L"-gen gcc -O 2\r\n" + kJose + L"\r\n")), Options({L"-gen gcc -O 2", kJose}),
       Click(1002), Press(kApplyId), Stored(L"-w all -fpmode fast -fpu sse " + kJose), CloseApp(),
       Presets("-gen gcc -O 2\r\n-i C:\\Jos\xC3\xA9\r\n"), Start(), Options({L"-gen gcc -O 2", kJose}),
       Selected(1002), Shown({})}},
@@ -957,7 +942,7 @@ const Flow kFlows[] = {
      {Start(), Command(L"/apply 2", 0), Stored(kO3), Selected(1002), Command(L"-APPLY \"-gen gas\" /exx on", 0),
       Stored(L"-exx -w all -fpmode fast -fpu sse -gen gas"), Command(L"/undo", 0), Stored(kO3), Command(L"/apply 2 /exx off", 1),
       Lock(true), Command(L"/apply 1", 3), ReleaseBoxes(), Lock(false), Command(L"/apply 9", 2), Command(L"/console maybe", 2),
-      Stored(kO3), CloseApp(), StartWithCommand(L"/apply 3"), Stored(L"-asm att -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
+      Stored(kO3), CloseApp(), Start(L"/apply 3"), Stored(L"-asm att -w all -fpmode fast -fpu sse -arch native -gen clang -O 2"),
       Shown({Error(1), kCommands + " ... | MWK III | 0x2030 | 10 | none", kCommands + " ... | MWK III | 0x2030 | 10 | none"})}},
     {"TheIdesOwnSavesMoveNothingAndItsChangesMoveTheSelection",
      {.presets = "-gen gcc -O 2\r\n-gen gcc -O 3\r\n-gen clang -O 2\r\n-gen gas\r\n-gen gcc -O 2 -i C:\\\xC5\x81ukasz\r\n",

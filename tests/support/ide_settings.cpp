@@ -9,12 +9,7 @@ namespace support {
 namespace {
 
 std::string Encoded(std::wstring_view text, bool utf16) {
-    if (!utf16)
-        return Narrow(text);
-    std::string bytes = "\xFF\xFE";
-    for (const wchar_t unit : text)
-        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return bytes;
+    return utf16 ? Utf16(text) : Narrow(text);
 }
 
 std::optional<FILETIME> WriteTimeOf(const std::filesystem::path& file) {

@@ -63,6 +63,13 @@ std::wstring Widen(std::string_view text) {
     return wide;
 }
 
+std::string Utf16(std::wstring_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const wchar_t unit : text)
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
 int ScreenDpi() {
     const WindowDc screen(nullptr);
     return GetDeviceCaps(screen.get(), LOGPIXELSX);

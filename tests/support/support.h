@@ -27,6 +27,8 @@ std::string Utf8(std::wstring_view text);
 // Through the user's ANSI code page, or another.
 std::string Narrow(std::wstring_view text, UINT codePage = CP_ACP);
 std::wstring Widen(std::string_view text);
+// UTF-16 LE with its byte-order mark, as the IDE and Notepad save it.
+std::string Utf16(std::wstring_view text);
 int ScreenDpi();
 
 // A folder of its own under the temporary folder, removed with everything in it.

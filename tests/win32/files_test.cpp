@@ -211,9 +211,11 @@ TEST(PresetFileOnDisk, AKeptPresetTakesItsPlaceOnceAReaderLetsGo) {
     support::WriteBytes(file, "-gen gas\r\n");
     UniqueFile reader(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, 0, nullptr));
-    // Lets go once Keep has written the file beside it and waits to put it in place.
+    // Lets go a moment after Keep has written the file beside it, so that Keep's first try to
+    // put it in place meets the reader, and well within the time Keep waits.
     std::thread letGo([&] {
         support::WaitUntil([&] { return std::filesystem::exists(path(file) += L".new"); });
+        Sleep(100);
         reader = UniqueFile();
     });
     const AppendOutcome outcome =
